@@ -1,0 +1,9 @@
+// The module's view of the maker's shared libraries: prompts, tracing, crash reports and
+// resource overrides, variant conversions.
+#pragma once
+
+#include "vntl/varianttools.h"
+#include "vntl/vncrashhandler.h"
+#include "vntl/vnlogentry.h"
+#include "vntl/vnprompts.h"
+#include "vntl/vntoolsresoverride.h"

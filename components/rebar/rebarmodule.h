@@ -1,0 +1,9 @@
+// The module's own instance handle, set once when the library is attached. Code that loads
+// this module's resources (string table, dialog templates, bitmaps, icons) passes it on.
+#pragma once
+
+#include "rebar/host/afx.h"
+
+namespace rebar {
+HINSTANCE moduleInstance();
+}

@@ -1,0 +1,102 @@
+#include "win/guid.h"
+
+#include <sys/random.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <random>
+
+namespace {
+
+void fillRandom(void* buffer, std::size_t size) {
+    auto* bytes = static_cast<unsigned char*>(buffer);
+    std::size_t filled = 0;
+    while (filled < size) {
+        ssize_t n = getrandom(bytes + filled, size - filled, 0);
+        if (n <= 0) break;
+        filled += static_cast<std::size_t>(n);
+    }
+    // Only a kernel without getrandom gets here; random_device reads /dev/urandom then.
+    std::random_device device;
+    for (; filled < size; ++filled) bytes[filled] = static_cast<unsigned char>(device());
+}
+
+int hexValue(wchar_t ch) {
+    if (ch >= L'0' && ch <= L'9') return ch - L'0';
+    if (ch >= L'A' && ch <= L'F') return ch - L'A' + 10;
+    if (ch >= L'a' && ch <= L'f') return ch - L'a' + 10;
+    return -1;
+}
+
+// Reads `digits` hex digits at text[pos]; false on anything else.
+bool readHex(LPCWSTR text, int pos, int digits, std::uint32_t& value) {
+    value = 0;
+    for (int i = 0; i < digits; ++i) {
+        int v = hexValue(text[pos + i]);
+        if (v < 0) return false;
+        value = (value << 4) | static_cast<std::uint32_t>(v);
+    }
+    return true;
+}
+
+bool parseGuid(LPCWSTR text, GUID& guid) {
+    if (std::wcslen(text) != CHARS_IN_GUID - 1 || text[0] != L'{' || text[37] != L'}') return false;
+    for (int dash : {9, 14, 19, 24}) {
+        if (text[dash] != L'-') return false;
+    }
+    std::uint32_t v = 0;
+    GUID result{};
+    if (!readHex(text, 1, 8, v)) return false;
+    result.Data1 = v;
+    if (!readHex(text, 10, 4, v)) return false;
+    result.Data2 = static_cast<std::uint16_t>(v);
+    if (!readHex(text, 15, 4, v)) return false;
+    result.Data3 = static_cast<std::uint16_t>(v);
+    static constexpr int kData4At[8] = {20, 22, 25, 27, 29, 31, 33, 35};
+    for (int i = 0; i < 8; ++i) {
+        if (!readHex(text, kData4At[i], 2, v)) return false;
+        result.Data4[i] = static_cast<std::uint8_t>(v);
+    }
+    guid = result;
+    return true;
+}
+
+}  // namespace
+
+HRESULT CoCreateGuid(GUID* pguid) {
+    if (!pguid) return E_INVALIDARG;
+    GUID guid;
+    fillRandom(&guid, sizeof guid);
+    guid.Data3 = static_cast<std::uint16_t>((guid.Data3 & 0x0FFF) | 0x4000);   // version 4
+    guid.Data4[0] = static_cast<std::uint8_t>((guid.Data4[0] & 0x3F) | 0x80);  // RFC 4122 variant
+    *pguid = guid;
+    return S_OK;
+}
+
+int StringFromGUID2(REFGUID rguid, LPWSTR lpsz, int cchMax) {
+    if (!lpsz || cchMax < CHARS_IN_GUID) return 0;
+    const std::uint8_t* d = rguid.Data4;
+    std::swprintf(lpsz, static_cast<std::size_t>(cchMax),
+                  L"{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}", rguid.Data1, rguid.Data2,
+                  rguid.Data3, d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7]);
+    return CHARS_IN_GUID;
+}
+
+HRESULT CLSIDFromString(LPCWSTR lpsz, LPCLSID pclsid) {
+    if (!pclsid) return E_INVALIDARG;
+    if (!lpsz) {
+        *pclsid = CLSID_NULL;
+        return S_OK;
+    }
+    return parseGuid(lpsz, *pclsid) ? S_OK : CO_E_CLASSSTRING;
+}
+
+HRESULT IIDFromString(LPCWSTR lpsz, LPIID lpiid) {
+    if (!lpiid) return E_INVALIDARG;
+    if (!lpsz) {
+        *lpiid = IID_NULL;
+        return S_OK;
+    }
+    if (std::wcslen(lpsz) != CHARS_IN_GUID - 1) return E_INVALIDARG;
+    return parseGuid(lpsz, *lpiid) ? S_OK : CO_E_IIDSTRING;
+}

@@ -1,0 +1,62 @@
+#include "win/crt.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <clocale>
+#include <cstring>
+#include <string>
+
+TEST(Crt, WtofReadsTheLeadingNumberWithADot) {
+    EXPECT_DOUBLE_EQ(_wtof(L"12"), 12.0);
+    EXPECT_DOUBLE_EQ(_wtof(L"  \t6.5"), 6.5);
+    EXPECT_DOUBLE_EQ(_wtof(L"12 mm"), 12.0);
+    EXPECT_DOUBLE_EQ(_wtof(L"-1.5e2x"), -150.0);
+    EXPECT_DOUBLE_EQ(_wtof(L"6,5"), 6.0) << "a comma ends the number";
+    EXPECT_DOUBLE_EQ(_wtof(L"#8"), 0.0);
+    EXPECT_DOUBLE_EQ(_wtof(L""), 0.0);
+    EXPECT_DOUBLE_EQ(_wtof(nullptr), 0.0);
+
+    EXPECT_EQ(_wtoi(L" 42abc"), 42);
+    EXPECT_EQ(_wtoi(L"-7.9"), -7);
+    EXPECT_EQ(_wtoi(L"x1"), 0);
+    EXPECT_EQ(_wtoi(L"99999999999"), INT_MAX);
+}
+
+TEST(Crt, WtofIgnoresACommaDecimalLocale) {
+    std::string saved = std::setlocale(LC_ALL, nullptr);
+    bool comma = false;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
+        if (std::setlocale(LC_ALL, name)) comma = true;
+    if (!comma) GTEST_SKIP() << "no locale with a decimal comma is installed";
+    double dot = _wtof(L"6.5");
+    double withComma = _wtof(L"6,5");
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_DOUBLE_EQ(dot, 6.5);
+    EXPECT_DOUBLE_EQ(withComma, 6.0);
+}
+
+TEST(Crt, LocalTimeFormatsAsYearMonthDay) {
+    __time64_t now = 0;
+    EXPECT_EQ(_time64(&now), now);
+    EXPECT_GT(now, 1600000000);
+    struct tm* local = _localtime64(&now);
+    ASSERT_NE(local, nullptr);
+    wchar_t buffer[12];
+    ASSERT_EQ(wcsftime(buffer, 12, L"%Y/%m/%d", local), 10u);
+    EXPECT_EQ(buffer[4], L'/');
+    EXPECT_EQ(buffer[7], L'/');
+    EXPECT_EQ(std::stoi(std::wstring(buffer, 4)), local->tm_year + 1900);
+
+    __time64_t negative = -1;
+    EXPECT_EQ(_localtime64(&negative), nullptr);
+}
+
+TEST(Crt, CaseInsensitiveComparisonFoldsAllLetters) {
+    EXPECT_EQ(_wcsicmp(L"Nothing", L"NOTHING"), 0);
+    EXPECT_EQ(_wcsicmp(L"Ärger", L"äRGER"), 0);
+    EXPECT_LT(_wcsicmp(L"a", L"B"), 0);
+    EXPECT_GT(_wcsicmp(L"ab", L"A"), 0);
+    EXPECT_EQ(_wcsnicmp(L"HA12", L"ha10", 3), 0);
+    EXPECT_NE(_wcsnicmp(L"HA12", L"ha10", 4), 0);
+}

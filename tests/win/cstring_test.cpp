@@ -1,0 +1,246 @@
+#include "win/cstring.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <map>
+#include <string>
+
+#include "support/cstring_printer.h"
+
+namespace {
+
+// Switches the process to a locale whose decimal point is a comma, if one is installed.
+class CommaLocale {
+public:
+    CommaLocale() {
+        m_saved = std::setlocale(LC_ALL, nullptr);
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
+            if (std::setlocale(LC_ALL, name)) {
+                m_active = true;
+                return;
+            }
+        }
+    }
+    ~CommaLocale() { std::setlocale(LC_ALL, m_saved.c_str()); }
+    bool active() const { return m_active; }
+
+private:
+    std::string m_saved;
+    bool m_active = false;
+};
+
+CString formatted(const wchar_t* format, double value) {
+    CString s;
+    s.Format(format, value);
+    return s;
+}
+
+}  // namespace
+
+TEST(CString, ConstructionAcceptsNullRepeatsAndUtf8) {
+    EXPECT_TRUE(CString(static_cast<const wchar_t*>(nullptr)).IsEmpty());
+    EXPECT_EQ(CString(L'-', 3), L"---");
+    EXPECT_EQ(CString(L"abcdef", 3), L"abc");
+    EXPECT_EQ(CString("Stahl Ö ß"), L"Stahl Ö ß");
+    EXPECT_EQ(CString("a\xC3(\xE2\x82"), L"a\uFFFD(\uFFFD\uFFFD") << "bad UTF-8 is replaced";
+    EXPECT_EQ(WideToUtf8(L"Ø€\U0001F600"), "Ø€\U0001F600");
+    CString moved(CString(L"x"));
+    CString target;
+    target = std::move(moved);
+    EXPECT_EQ(target, L"x");
+    target += L'y';
+    target += L"z";
+    EXPECT_EQ(L">" + target + L'<', L">xyz<");
+}
+
+TEST(CString, ComparisonsAreOrdinalOnEitherSide) {
+    CString b(L"B");
+    EXPECT_TRUE(b == L"B");
+    EXPECT_TRUE(L"B" == b);
+    EXPECT_TRUE(b != L"b");
+    EXPECT_TRUE(b < L"a") << "upper case sorts before lower case";
+    EXPECT_TRUE(L"A" < b);
+    EXPECT_TRUE(b >= CString(L"B"));
+    EXPECT_LT(CString(L"abc").Compare(L"abd"), 0);
+    EXPECT_GT(CString(L"abc").Compare(nullptr), 0);
+
+    std::map<CString, int> byName{{L"Ø12", 2}, {L"HA8", 1}};
+    EXPECT_EQ(byName.begin()->first, L"HA8");
+    EXPECT_EQ(byName.at(L"Ø12"), 2);
+
+    // Keys built at different addresses: pairs must compare the texts, not their pointers.
+    std::map<std::pair<CString, int>, int> byPair{{{CString(L"REBAR"), 1}, 7}};
+    CString key(L"rebar");
+    key.MakeUpper();
+    EXPECT_EQ(byPair.count({key, 1}), 1u);
+}
+
+TEST(CString, CaseRulesCoverAccentedAndCyrillicLetters) {
+    EXPECT_EQ(CString(L"éte").CompareNoCase(L"ÉTE"), 0);
+    EXPECT_EQ(CString(L"STÖRUNG").CompareNoCase(L"störung"), 0);
+    EXPECT_EQ(CString(L"арматура").CompareNoCase(L"АРМАТУРА"), 0);
+    EXPECT_LT(CString(L"abc").CompareNoCase(L"ABD"), 0);
+    EXPECT_NE(CString(L"e").CompareNoCase(L"é"), 0);
+
+    CString s(L"fe500 ö é ж");
+    EXPECT_EQ(s.MakeUpper(), L"FE500 Ö É Ж");
+    EXPECT_EQ(s.MakeLower(), L"fe500 ö é ж");
+    EXPECT_EQ(s.MakeReverse(), L"ж é ö 005ef");
+}
+
+TEST(CString, FormatTreatsPercentSAsWideString) {
+    CString s;
+    s.Format(L"( %s )", L"mm");
+    EXPECT_EQ(s, L"( mm )");
+    s.Format(L"%s|%S|%hs|%ls", L"Ø wide", "Ö narrow", "ß", L"ж");
+    EXPECT_EQ(s, L"Ø wide|Ö narrow|ß|ж");
+    s.Format(L"[%5s][%-5s][%.2s]", L"ab", L"ab", L"abcdef");
+    EXPECT_EQ(s, L"[   ab][ab   ][ab]");
+    s.Format(L"%c%C%c", L'é', 'x', L'Ж');
+    EXPECT_EQ(s, L"éxЖ");
+    s.Format(L"%s", static_cast<const wchar_t*>(nullptr));
+    EXPECT_EQ(s, L"(null)");
+
+    CString name(L"HA12");
+    s.Format(L"%s=%s", name, s);  // CString arguments, one of them the target itself
+    EXPECT_EQ(s, L"HA12=(null)");
+}
+
+TEST(CString, FormatWritesNumbersAsPrintfDoes) {
+    EXPECT_EQ(formatted(L"%.2f", 0.888), L"0.89");
+    EXPECT_EQ(formatted(L"%.0f", 12.5), L"12") << "halves round to even, as the runtime does";
+    EXPECT_EQ(formatted(L"%.0f", 12.6), L"13");
+    EXPECT_EQ(formatted(L"%g", 12.0), L"12");
+    EXPECT_EQ(formatted(L"%g", 6.5), L"6.5");
+    EXPECT_EQ(formatted(L"%lg", 0.0001), L"0.0001");
+    EXPECT_EQ(formatted(L"%.3lg", 4.2), L"4.2");
+    EXPECT_EQ(formatted(L"%.3lg", 4.0004), L"4");
+
+    CString s;
+    s.Format(L"%d|%5d|%-4d|%05d|%x|%X|%u|%%", -7, 42, 3, 12, 255, 255, 4000000000u);
+    EXPECT_EQ(s, L"-7|   42|3   |00012|ff|FF|4000000000|%");
+    s.Format(L"%I64d %I64u %lld %ld", -9000000000LL, 18000000000ULL, 5LL, 123L);
+    EXPECT_EQ(s, L"-9000000000 18000000000 5 123");
+    s.Format(L"%.*f|%*d", 1, 2.25, 4, 7);
+    EXPECT_EQ(s, L"2.2|   7");
+    s.Format(L"%d %s", 1, L"a");
+    s.AppendFormat(L"; %d %s", 2, L"b");
+    EXPECT_EQ(s, L"1 a; 2 b");
+}
+
+TEST(CString, FormatProducesResultsOfAnyLength) {
+    const CString longText(L'x', 100000);
+    CString s;
+    s.Format(L"<%s>%d", longText.GetString(), 5);
+    ASSERT_EQ(s.GetLength(), 100003);
+    EXPECT_EQ(s.Right(3), L"x>5");
+    s.Format(L"%.400f", 1.0);
+    EXPECT_EQ(s.GetLength(), 402);
+    s.Format(L"%f", 1e300);
+    EXPECT_EQ(s.GetLength(), 308);
+}
+
+TEST(CString, FormatUsesADotWhateverTheProcessLocale) {
+    CommaLocale comma;
+    if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma is installed";
+    EXPECT_EQ(formatted(L"%.2f", 1.5), L"1.50");
+    EXPECT_EQ(formatted(L"%g", 6.5), L"6.5");
+}
+
+TEST(CString, SearchesReportMinusOneWhenNothingIsFound) {
+    CString s(L"HA 12 mm");
+    EXPECT_EQ(s.Find(L'1'), 3);
+    EXPECT_EQ(s.Find(L'm', 7), 7);
+    EXPECT_EQ(s.Find(L'H', 1), -1);
+    EXPECT_EQ(s.Find(L'H', 99), -1);
+    EXPECT_EQ(s.Find(L"mm"), 6);
+    EXPECT_EQ(s.Find(L""), 0);
+    EXPECT_EQ(s.Find(L"mm", 7), -1);
+    EXPECT_EQ(s.Find(L"zz"), -1);
+    EXPECT_EQ(s.ReverseFind(L'm'), 7);
+    EXPECT_EQ(s.ReverseFind(L'q'), -1);
+    EXPECT_EQ(s.FindOneOf(L"0123456789"), 3);
+    EXPECT_EQ(s.FindOneOf(L"xyz"), -1);
+}
+
+TEST(CString, ExtractionClampsOutOfRangeArguments) {
+    CString s(L"abcdef");
+    EXPECT_EQ(s.Mid(2), L"cdef");
+    EXPECT_EQ(s.Mid(2, 2), L"cd");
+    EXPECT_EQ(s.Mid(4, 100), L"ef");
+    EXPECT_EQ(s.Mid(-3, 2), L"ab");
+    EXPECT_EQ(s.Mid(10), L"");
+    EXPECT_EQ(s.Mid(1, -1), L"");
+    EXPECT_EQ(s.Left(2), L"ab");
+    EXPECT_EQ(s.Left(100), L"abcdef");
+    EXPECT_EQ(s.Left(-1), L"");
+    EXPECT_EQ(s.Right(2), L"ef");
+    EXPECT_EQ(s.Right(100), L"abcdef");
+    EXPECT_EQ(s.Right(-1), L"");
+    EXPECT_EQ(s.SpanIncluding(L"cba"), L"abc");
+    EXPECT_EQ(s.SpanExcluding(L"dx"), L"abc");
+    EXPECT_EQ(s[1], L'b');
+    s.SetAt(0, L'A');
+    EXPECT_EQ(s.GetAt(0), L'A');
+}
+
+TEST(CString, EditingReturnsCountsAndLengths) {
+    CString s(L"  HA 12\t\n");
+    EXPECT_EQ(s.Trim(), L"HA 12");
+    EXPECT_EQ(CString(L"--x--").Trim(L'-'), L"x");
+    EXPECT_EQ(CString(L"#(x)#").TrimLeft(L"#(").TrimRight(L")#"), L"x");
+    EXPECT_EQ(CString(L"\u00a0 x").TrimLeft(), L"\u00a0 x") << "no-break space is not a blank";
+
+    CString r(L"a.b.c");
+    EXPECT_EQ(r.Replace(L'.', L','), 2);
+    EXPECT_EQ(r, L"a,b,c");
+    EXPECT_EQ(r.Replace(L",", L" - "), 2);
+    EXPECT_EQ(r, L"a - b - c");
+    EXPECT_EQ(r.Replace(L"", L"x"), 0);
+    EXPECT_EQ(r.Replace(L" - ", nullptr), 2);
+    EXPECT_EQ(r, L"abc");
+    EXPECT_EQ(r.Remove(L'b'), 1);
+    EXPECT_EQ(r.Insert(1, L'-'), 3);
+    EXPECT_EQ(r.Insert(99, L"!"), 4);
+    EXPECT_EQ(r, L"a-c!");
+    EXPECT_EQ(r.Delete(1), 3);
+    EXPECT_EQ(r.Delete(1, 99), 1);
+    EXPECT_EQ(r.Delete(5), 1);
+    EXPECT_EQ(r, L"a");
+}
+
+TEST(CString, TokenizeSkipsEmptyTokensAndEndsWithMinusOne) {
+    CString s(L";HA 8;;HA 10; ");
+    int pos = 0;
+    EXPECT_EQ(s.Tokenize(L";", pos), L"HA 8");
+    EXPECT_EQ(s.Tokenize(L";", pos), L"HA 10");
+    EXPECT_EQ(s.Tokenize(L";", pos), L" ");
+    EXPECT_EQ(s.Tokenize(L";", pos), L"");
+    EXPECT_EQ(pos, -1);
+}
+
+TEST(CString, BufferWritesBecomeTheString) {
+    CString s(L"ab");
+    wchar_t* buffer = s.GetBuffer(10);
+    wcscpy(buffer, L"abcdefghij");
+    s.ReleaseBuffer();
+    EXPECT_EQ(s, L"abcdefghij");
+    s.GetBuffer()[3] = L'\0';
+    s.ReleaseBuffer();
+    EXPECT_EQ(s, L"abc");
+    s.GetBufferSetLength(2);
+    s.ReleaseBuffer(1);
+    EXPECT_EQ(s, L"a");
+}
+
+TEST(CString, TextKeysHashByContent) {
+    CString key(L"HA12");
+    EXPECT_EQ(HashKey(key), HashKey(L"HA12"));
+    EXPECT_EQ(std::hash<CString>{}(key), std::hash<CString>{}(CString(L"HA") + L"12"));
+}
+
+TEST(CStringDeathTest, IndexOutsideTheStringStops) {
+    CString s(L"ab");
+    EXPECT_DEATH(s.GetAt(2), "assertion failed");
+}
