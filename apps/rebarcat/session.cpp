@@ -1,0 +1,44 @@
+#include "session.h"
+
+#include "cad/dbopen.h"
+#include "cad/hostservices.h"
+#include "cad/hostsession.h"
+#include "vntl/vntlconfigtools.h"
+#include "vntl/vntlmdbcontainer.h"
+#include "win/module.h"
+#include "win/utf8.h"
+
+namespace rebarcat {
+
+CString bundledCatalogPath() {
+    wchar_t program[4096];
+    DWORD length = GetModuleFileNameW(nullptr, program, 4096);
+    std::wstring path(program, length);
+    return CString((path.substr(0, path.find_last_of(L'/') + 1) + L"RebarCatalog.mdb").c_str());
+}
+
+HostSession::HostSession(const std::optional<std::string>& catalogFile)
+    : m_catalogPath(catalogFile ? CString(Utf8ToWide(*catalogFile).c_str())
+                                : bundledCatalogPath()) {
+    VNTLConfigTools::SetCatalogFile(L"Bars", m_catalogPath);
+    cadhost::createDocument(L"rebarcat.dwg");
+}
+
+HostSession::~HostSession() {
+    cadhost::reset();
+}
+
+CString HostSession::catalogError() const {
+    AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
+    AcDbObject* object = nullptr;
+    if (acdbOpenAcDbObject(object, VNTLConfigTools::CatalogId(database, L"Bars"), AcDb::kForRead) !=
+        Acad::eOk)
+        return L"the drawing has no catalogue container";
+    auto* container = VNTLMdbContainer::cast(object);
+    CString error =
+        container && container->getName().IsEmpty() ? container->getLastError() : CString();
+    object->close();
+    return error;
+}
+
+}  // namespace rebarcat

@@ -1,0 +1,31 @@
+// The host side of rebarcat: a drawing whose "Bars" catalogue is the file the user named (or
+// the bundled catalogue beside the program), set up the way the CAD host sets up a drawing.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "win/cstring.h"
+
+namespace rebarcat {
+
+// The bundled catalogue installed beside the program.
+CString bundledCatalogPath();
+
+class HostSession {
+public:
+    // Opens a drawing bound to `catalogFile`, or to the bundled catalogue when none is given.
+    explicit HostSession(const std::optional<std::string>& catalogFile);
+    ~HostSession();
+    HostSession(const HostSession&) = delete;
+    HostSession& operator=(const HostSession&) = delete;
+
+    const CString& catalogPath() const { return m_catalogPath; }
+    // Empty when the drawing's catalogue container serves the file; else why it cannot.
+    CString catalogError() const;
+
+private:
+    CString m_catalogPath;
+};
+
+}  // namespace rebarcat

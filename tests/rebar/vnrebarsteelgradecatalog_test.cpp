@@ -1,0 +1,183 @@
+#include "rebar/vnrebarsteelgradecatalog.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "cad/hostsession.h"
+#include "rebar/host/cad.h"
+#include "support/cstring_printer.h"
+#include "support/sqlfixture.h"
+
+namespace {
+
+const std::filesystem::path kFixtures = REBAR_FIXTURES;
+
+// Exposes the stamping that editing operations run after every accepted change.
+class StampingCatalog : public CVnRebarSteelGradeCatalog {
+public:
+    using CVnRebarSteelGradeCatalog::CVnRebarSteelGradeCatalog;
+    using CVnRebarSteelGradeCatalog::UpdateStamp;
+};
+
+// A drawing whose "Bars" catalogue is a file built from a fixture.
+class Catalog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cadhost::reset();
+        m_file = m_folder / "Bars.mdb";
+        testsupport::buildDatabaseFromFile(m_file, kFixtures / "catalog.sql");
+        VNTLConfigTools::SetCatalogFile(L"Bars", CString(m_file.c_str()));
+        m_document = cadhost::createDocument(L"Drawing1.dwg");
+    }
+    void TearDown() override { cadhost::reset(); }
+
+    AcDbObjectId barsId() {
+        return VNTLConfigTools::CatalogId(cadhost::document(m_document)->database(), L"Bars");
+    }
+
+    testsupport::TempFolder m_folder;
+    std::filesystem::path m_file;
+    cadhost::DocumentId m_document;
+};
+
+bool isBracedGuid(const CString& text) {
+    static const std::wregex guid(
+        L"\\{[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\}");
+    return std::regex_match(std::wstring(text), guid);
+}
+
+}  // namespace
+
+TEST_F(Catalog, DefaultConstructorReadsTheDrawingsDefinitionRecord) {
+    CVnRebarSteelGradeCatalog catalog;
+    EXPECT_EQ(catalog.Version(), L"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}");
+    EXPECT_EQ(catalog.Name(), L"arrangements");
+    EXPECT_EQ(catalog.EditorName(), L"Bureau d'études");
+    EXPECT_EQ(catalog.DefType(), 7);
+    EXPECT_EQ(catalog.DefComment(), L"Catalogue d'essai");
+    EXPECT_EQ(catalog.LastUpdate(), L"2019/03/07");
+    EXPECT_EQ(catalog.GetDBPath(), CString(m_file.c_str()));
+    EXPECT_TRUE(catalog.IsValidCatalog(catalog.GetTypeName()));
+}
+
+TEST_F(Catalog, RecognisesBarCataloguesByTypeNameInAnyCase) {
+    CVnRebarSteelGradeCatalog catalog(static_cast<VNTLMdbContainer*>(nullptr));
+    EXPECT_TRUE(catalog.IsValidCatalog(L"ARRANGEMENTS"));
+    EXPECT_TRUE(catalog.IsValidCatalog(L"arrangements"));
+    EXPECT_FALSE(catalog.IsValidCatalog(L"Bars"));
+    EXPECT_FALSE(catalog.IsValidCatalog(L""));
+    EXPECT_STREQ(CVnRebarSteelGradeCatalog::c_szExt, L".mdb");
+    EXPECT_EQ(CVnRebarSteelGradeCatalog::m_dfPhiConstant, 1.0);
+}
+
+TEST_F(Catalog, WithoutAContainerEverythingAnswersEmptyOrFalse) {
+    CVnRebarSteelGradeCatalog given(static_cast<VNTLMdbContainer*>(nullptr));
+    cadhost::setCurrentDocument({});
+    CVnRebarSteelGradeCatalog noDrawing;
+    for (CVnRebarSteelGradeCatalog* catalog : {&given, &noDrawing}) {
+        EXPECT_TRUE(catalog->Version().IsEmpty());
+        EXPECT_TRUE(catalog->GetDBPath().IsEmpty());
+        EXPECT_EQ(catalog->DefType(), 0);
+        EXPECT_FALSE(catalog->SetDBPath(CString(m_file.c_str())));
+        EXPECT_FALSE(catalog->SaveDatabase());
+        EXPECT_FALSE(catalog->IsValidCatalog(catalog->GetTypeName()));
+    }
+}
+
+TEST_F(Catalog, EveryOpenedContainerIsClosedExactlyOnceAcrossCopies) {
+    AcDbObjectId id = barsId();
+    auto closes = [&] { return cadhost::openStats(id).closes; };
+    unsigned before = closes();
+    {
+        auto original = std::make_unique<CVnRebarSteelGradeCatalog>();
+        CVnRebarSteelGradeCatalog copy(*original);
+        CVnRebarSteelGradeCatalog assigned(static_cast<VNTLMdbContainer*>(nullptr));
+        assigned = copy;
+        original.reset();
+        EXPECT_FALSE(cadhost::allObjectsClosed()) << "copies still use the container";
+        EXPECT_EQ(copy.Name(), L"arrangements");
+        EXPECT_EQ(assigned.Name(), L"arrangements");
+    }
+    EXPECT_TRUE(cadhost::allObjectsClosed());
+    EXPECT_EQ(closes(), before + 1);
+    EXPECT_EQ(cadhost::openStats(id).refusedCloses, 0u);
+
+    // Assigning over the last owner releases what it opened.
+    CVnRebarSteelGradeCatalog owner;
+    owner = CVnRebarSteelGradeCatalog(static_cast<VNTLMdbContainer*>(nullptr));
+    EXPECT_TRUE(cadhost::allObjectsClosed());
+    EXPECT_TRUE(owner.Version().IsEmpty());
+}
+
+TEST_F(Catalog, AGivenContainerStaysOpenForItsOwner) {
+    AcDbObject* object = nullptr;
+    ASSERT_EQ(acdbOpenAcDbObject(object, barsId(), AcDb::kForRead), Acad::eOk);
+    auto* container = VNTLMdbContainer::cast(object);
+    ASSERT_NE(container, nullptr);
+    {
+        CVnRebarSteelGradeCatalog catalog(container);
+        EXPECT_EQ(catalog.DefType(), 7);
+    }
+    EXPECT_FALSE(cadhost::allObjectsClosed());
+    container->close();
+    EXPECT_TRUE(cadhost::allObjectsClosed());
+}
+
+TEST_F(Catalog, StampingRenewsDateAndVersionOnlyWithASingleDefinitionRecord) {
+    StampingCatalog catalog;
+    CString before = catalog.Version();
+    catalog.UpdateStamp();
+    EXPECT_TRUE(isBracedGuid(catalog.Version()));
+    EXPECT_NE(catalog.Version(), before);
+    EXPECT_TRUE(std::regex_match(std::wstring(catalog.LastUpdate()),
+                                 std::wregex(L"20[0-9]{2}/[01][0-9]/[0-3][0-9]")));
+    wchar_t today[12];
+    __time64_t now;
+    _time64(&now);
+    wcsftime(today, 12, L"%Y/%m/%d", _localtime64(&now));
+    EXPECT_EQ(catalog.LastUpdate(), today);
+
+    auto damaged = m_folder / "Damaged.mdb";
+    testsupport::buildDatabaseFromFile(damaged, kFixtures / "two_definitions.sql");
+    ASSERT_TRUE(catalog.SetDBPath(CString(damaged.c_str())));
+    EXPECT_TRUE(catalog.Version().IsEmpty());
+    EXPECT_TRUE(catalog.Name().IsEmpty());
+    EXPECT_EQ(catalog.DefType(), 0);
+    catalog.UpdateStamp();
+    ASSERT_TRUE(catalog.SaveDatabase());
+    VNTLMdbContainer reread;
+    ASSERT_TRUE(reread.Initialize(CString(damaged.c_str())));
+    CStringArray versions;
+    reread.getColumnAsString(L"Definition", L"Def_version", versions);
+    ASSERT_EQ(versions.GetSize(), 2);
+    EXPECT_EQ(versions[0], L"{11111111-1111-1111-1111-111111111111}");
+    EXPECT_EQ(versions[1], L"{22222222-2222-2222-2222-222222222222}");
+}
+
+TEST_F(Catalog, ChangesReachTheFileOnlyThroughSaveDatabase) {
+    StampingCatalog catalog;
+    std::string onDisk = testsupport::readFile(m_file);
+    catalog.UpdateStamp();
+    CString stamped = catalog.Version();
+    EXPECT_EQ(testsupport::readFile(m_file), onDisk);
+    ASSERT_TRUE(catalog.SaveDatabase());
+    EXPECT_NE(testsupport::readFile(m_file), onDisk);
+
+    VNTLMdbContainer reread;
+    ASSERT_TRUE(reread.Initialize(CString(m_file.c_str())));
+    EXPECT_EQ(CVnRebarSteelGradeCatalog(&reread).Version(), stamped);
+}
+
+TEST_F(Catalog, SetDBPathSwitchesFilesAndKeepsTheOldOneWhenRefused) {
+    CVnRebarSteelGradeCatalog catalog;
+    auto other = m_folder / "Concretes.mdb";
+    testsupport::buildDatabaseFromFile(other, kFixtures / "other_catalog.sql");
+    ASSERT_TRUE(catalog.SetDBPath(CString(other.c_str())));
+    EXPECT_EQ(catalog.GetDBPath(), CString(other.c_str()));
+    EXPECT_FALSE(catalog.IsValidCatalog(catalog.GetTypeName()));
+
+    EXPECT_FALSE(catalog.SetDBPath(CString((m_folder / "missing.mdb").c_str())));
+    EXPECT_EQ(catalog.GetDBPath(), CString(other.c_str()));
+    EXPECT_EQ(catalog.Name(), L"Concretes");
+}

@@ -1,0 +1,430 @@
+#include "vntl/tablestore.h"
+
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using vntl::Cell;
+using vntl::Row;
+using vntl::TableStore;
+
+const std::wstring kBars = L"Bars B500";
+const std::wstring kHooks = L"Hooks ÖNORM B 4200/7";
+
+std::string readBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// A folder of its own for each test, built from the SQL fixtures and removed afterwards.
+class Scratch {
+public:
+    Scratch() {
+        std::string pattern = (fs::temp_directory_path() / "tablestore-XXXXXX").string();
+        dir_ = ::mkdtemp(pattern.data());
+        fs::permissions(dir_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+    }
+    ~Scratch() {
+        std::error_code ignored;
+        for (const auto& entry : fs::recursive_directory_iterator(dir_, ignored))
+            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(dir_, ignored);
+    }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+
+    [[nodiscard]] fs::path file(const std::string& name) const { return dir_ / name; }
+
+    // Runs tests/vntl/fixtures/<sql> into a new database file named `name`.
+    fs::path build(const std::string& sql, const std::string& name = "catalogue.mdb") const {
+        const fs::path target = file(name);
+        fs::create_directories(target.parent_path());
+        const std::string script = readBytes(fs::path(VNTL_FIXTURES) / sql);
+        EXPECT_FALSE(script.empty()) << "missing fixture " << sql;
+        sqlite3* db = nullptr;
+        EXPECT_EQ(sqlite3_open(target.c_str(), &db), SQLITE_OK);
+        char* error = nullptr;
+        sqlite3_exec(db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);  // speed only
+        EXPECT_EQ(sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error), SQLITE_OK)
+            << (error != nullptr ? error : "");
+        sqlite3_free(error);
+        sqlite3_close(db);
+        return target;
+    }
+
+    [[nodiscard]] std::set<std::string> listing(const fs::path& folder) const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+private:
+    fs::path dir_;
+};
+
+std::vector<Cell> column(TableStore& store, const std::wstring& table, const std::wstring& col) {
+    std::vector<Cell> cells;
+    EXPECT_TRUE(store.column(table, col, cells)) << store.lastError();
+    return cells;
+}
+
+std::vector<Cell> texts(std::initializer_list<const wchar_t*> values) {
+    std::vector<Cell> cells;
+    for (const wchar_t* value : values) cells.emplace_back(std::wstring(value));
+    return cells;
+}
+
+// Every table, column and cell, in the store's orders, as one comparable value.
+std::vector<std::vector<std::vector<Cell>>> dump(TableStore& store) {
+    std::vector<std::vector<std::vector<Cell>>> all;
+    std::vector<std::wstring> tables;
+    EXPECT_TRUE(store.tables(tables));
+    for (const auto& table : tables) {
+        std::vector<std::wstring> cols;
+        EXPECT_TRUE(store.columns(table, cols));
+        auto& cells = all.emplace_back();
+        cells.push_back(texts({table.c_str()}));
+        for (const auto& col : cols) {
+            cells.push_back(texts({col.c_str()}));
+            cells.push_back(column(store, table, col));
+        }
+    }
+    return all;
+}
+
+// What a child process reports back: whether its call succeeded and the store's reason.
+struct ChildOutcome {
+    bool ran = false;  // false when the child could not set itself up
+    bool ok = false;
+    std::wstring reason;
+};
+
+// Runs `body` in a forked child so that limits and identities it takes stay there. `setup`
+// returns false when the child cannot take the conditions the test needs.
+ChildOutcome inChild(const std::function<bool()>& setup, TableStore& store,
+                     const std::function<bool(TableStore&)>& body) {
+    int channel[2];
+    if (::pipe(channel) != 0) return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(channel[0]);
+        std::wstring message = L"S";
+        if (setup()) message = (body(store) ? L"1" : L"0") + store.lastError();
+        const auto* bytes = reinterpret_cast<const char*>(message.data());
+        std::size_t left = message.size() * sizeof(wchar_t);
+        while (left > 0) {
+            const ssize_t wrote = ::write(channel[1], bytes, left);
+            if (wrote <= 0) break;
+            bytes += wrote, left -= static_cast<std::size_t>(wrote);
+        }
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string received;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        received.append(buffer, static_cast<std::size_t>(got));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    std::wstring message(received.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(message.data(), received.data(), message.size() * sizeof(wchar_t));
+    if (message.empty() || message[0] == L'S') return {};
+    return {true, message[0] == L'1', message.substr(1)};
+}
+
+TEST(TableStore, ReadsTablesColumnsAndRowsInStoredOrder) {
+    Scratch scratch;
+    TableStore store;
+    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+
+    std::vector<std::wstring> tables;
+    ASSERT_TRUE(store.tables(tables));
+    EXPECT_EQ(tables, (std::vector<std::wstring>{L"Units", kBars, kHooks}));
+
+    std::vector<std::wstring> cols;
+    ASSERT_TRUE(store.columns(kBars, cols));
+    EXPECT_EQ(cols, (std::vector<std::wstring>{L"Name", L"Diameter", L"Mass", L"Note"}));
+    int rows = 0, count = 0;
+    ASSERT_TRUE(store.counts(kBars, rows, count));
+    EXPECT_EQ(rows, 4);
+    EXPECT_EQ(count, 4);
+
+    // Row-id order, whatever order the rows were inserted in; two columns pair up by index.
+    EXPECT_EQ(column(store, kBars, L"Name"), texts({L"D8", L"D10", L"D12", L"D14"}));
+    EXPECT_EQ(column(store, kBars, L"Diameter"), (std::vector<Cell>{8.0, 10.0, 12.0, 14.0}));
+    EXPECT_EQ(column(store, L"Units", L"Def_type"), (std::vector<Cell>{1LL, 2LL, 3LL}));
+
+    // Empty cells stay empty, in columns and in rows, and a row names every column.
+    EXPECT_EQ(column(store, kBars, L"Note"),
+              (std::vector<Cell>{L"smallest", {}, {}, std::wstring(L"Übergröße")}));
+    Row row;
+    ASSERT_TRUE(store.row(kBars, 1, row));
+    EXPECT_EQ(row, (Row{{L"Name", L"D10"}, {L"Diameter", 10.0}, {L"Mass", 0.617}, {L"Note", {}}}));
+
+    EXPECT_FALSE(store.row(kBars, 4, row));
+    EXPECT_NE(store.lastError().find(L"out of range"), std::wstring::npos);
+    EXPECT_FALSE(store.row(kBars, -1, row));
+    EXPECT_FALSE(store.columns(L"Bars", cols));
+    EXPECT_NE(store.lastError().find(L"Bars"), std::wstring::npos);
+    std::vector<Cell> cells;
+    EXPECT_FALSE(store.column(kBars, L"Weight", cells));
+    EXPECT_NE(store.lastError().find(L"Weight"), std::wstring::npos);
+}
+
+TEST(TableStore, FindsRowsByTextIgnoringCaseInEveryScript) {
+    Scratch scratch;
+    TableStore store;
+    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+    Row row;
+
+    EXPECT_EQ(store.findRow(kBars, L"Name", std::wstring(L"d12"), row), 2);
+    EXPECT_EQ(row.at(L"Mass"), Cell(0.888));
+    EXPECT_EQ(store.findRow(kBars, L"Note", std::wstring(L"ÜBERGRÖßE"), row), 3);
+    EXPECT_EQ(store.findRow(kHooks, L"Name", std::wstring(L"écrou"), row), 1);
+    EXPECT_EQ(store.findRow(kHooks, L"Name", std::wstring(L"АРМАТУРА"), row), 2);
+    EXPECT_EQ(row.at(L"Länge / d"), Cell());
+    EXPECT_EQ(store.findRow(kHooks, L"Name", std::wstring(L"öSE"), row), 3);
+
+    // Near misses are not matches, and say why.
+    EXPECT_EQ(store.findRow(kBars, L"Name", std::wstring(L"D1"), row), -1);
+    EXPECT_NE(store.lastError().find(L"D1"), std::wstring::npos);
+    EXPECT_EQ(store.findRow(kHooks, L"Name", std::wstring(L"Ose"), row), -1);
+    EXPECT_EQ(store.findRow(kBars, L"Name ", std::wstring(L"D8"), row), -1);
+}
+
+TEST(TableStore, FindsRowsByNumberExactlyAndNeverAcrossTextAndNumber) {
+    Scratch scratch;
+    TableStore store;
+    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+    Row row;
+
+    // An integer finds a real cell of equal value and a real finds an integer cell.
+    EXPECT_EQ(store.findRow(L"Units", L"Factor", 10LL, row), 1);
+    EXPECT_EQ(row.at(L"Name"), Cell(L"cm"));
+    EXPECT_EQ(store.findRow(L"Units", L"Factor", 1000.0, row), 2);
+    EXPECT_EQ(store.findRow(L"Units", L"Def_type", 2.0, row), 1);
+    EXPECT_EQ(store.findRow(kBars, L"Mass", 0.617, row), 1);
+
+    EXPECT_EQ(store.findRow(L"Units", L"Factor", 10.000001, row), -1);
+    EXPECT_EQ(store.findRow(L"Units", L"Def_type", 2.5, row), -1);
+    EXPECT_EQ(store.findRow(L"Units", L"Def_type", std::wstring(L"2"), row), -1);
+    EXPECT_EQ(store.findRow(L"Units", L"Code", 500LL, row), -1);
+    EXPECT_EQ(store.findRow(L"Units", L"Code", std::wstring(L"500"), row), 0);
+    EXPECT_EQ(store.findRow(L"Units", L"Code", Cell(), row), 2);
+}
+
+TEST(TableStore, QuotesNamesAndBindsValues) {
+    Scratch scratch;
+    TableStore store;
+    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+
+    std::vector<std::wstring> cols;
+    ASSERT_TRUE(store.columns(kHooks, cols));
+    EXPECT_EQ(cols,
+              (std::vector<std::wstring>{L"Name", L"Angle \"deg\"", L"Länge / d", L"Def_type"}));
+    EXPECT_EQ(column(store, kHooks, L"Angle \"deg\""),
+              (std::vector<Cell>{180.0, 135.0, Cell(), 90.0}));
+
+    // Names match as SQLite matches them: ASCII letters in any case, other letters exactly.
+    EXPECT_EQ(column(store, L"hooks ÖNORM b 4200/7", L"länge / D").size(), 4U);
+    std::vector<Cell> cells;
+    EXPECT_FALSE(store.column(L"Hooks öNORM B 4200/7", L"Name", cells));
+
+    ASSERT_TRUE(store.setRow(kHooks, 2, Row{{L"Angle \"deg\"", 45.0}, {L"Länge / d", 12.5}}));
+    Row row;
+    ASSERT_TRUE(store.row(kHooks, 2, row));
+    EXPECT_EQ(row.at(L"Angle \"deg\""), Cell(45.0));
+    EXPECT_EQ(row.at(L"Länge / d"), Cell(12.5));
+
+    // A value that looks like SQL is stored as written, and nothing else happens.
+    const std::wstring hostile = L"x'); DROP TABLE \"Units\"; --";
+    ASSERT_TRUE(store.addRow(kHooks, Row{{L"Name", hostile}}, L"Name"));
+    EXPECT_EQ(store.findRow(kHooks, L"Name", hostile, row), 4);
+    std::vector<std::wstring> tables;
+    ASSERT_TRUE(store.tables(tables));
+    EXPECT_EQ(tables.size(), 3U);
+}
+
+TEST(TableStore, EditsShowAtOnceAndReachTheFileOnlyOnSave) {
+    Scratch scratch;
+    const fs::path file = scratch.build("catalogue.sql");
+    const std::string before = readBytes(file);
+    TableStore store;
+    ASSERT_TRUE(store.open(file.wstring()));
+
+    ASSERT_TRUE(store.setColumn(kBars, L"Mass", {0.4, 0.62, Cell(), 1.2}));
+    EXPECT_EQ(column(store, kBars, L"Mass"), (std::vector<Cell>{0.4, 0.62, Cell(), 1.2}));
+
+    // setRow overwrites only the cells it names and ignores names of no column.
+    ASSERT_TRUE(store.setRow(kBars, 0, Row{{L"note", L"eight"}, {L"Colour", L"red"}}));
+    Row row;
+    ASSERT_TRUE(store.row(kBars, 0, row));
+    EXPECT_EQ(row,
+              (Row{{L"Name", L"D8"}, {L"Diameter", 8.0}, {L"Mass", 0.4}, {L"Note", L"eight"}}));
+
+    // addRow appends; columns it does not name are empty.
+    ASSERT_TRUE(store.addRow(kBars, Row{{L"Name", L"D16"}, {L"Diameter", 16LL}}, L"Name"));
+    EXPECT_EQ(column(store, kBars, L"Name"), texts({L"D8", L"D10", L"D12", L"D14", L"D16"}));
+    ASSERT_TRUE(store.row(kBars, 4, row));
+    EXPECT_EQ(row, (Row{{L"Name", L"D16"}, {L"Diameter", 16.0}, {L"Mass", {}}, {L"Note", {}}}));
+
+    // deleteRows removes every matching row, whatever the case of the text.
+    ASSERT_TRUE(store.addRow(kBars, Row{{L"Name", L"d10"}}, L"Name"));
+    ASSERT_TRUE(store.deleteRows(kBars, L"Name", std::wstring(L"D10")));
+    EXPECT_EQ(column(store, kBars, L"Name"), texts({L"D8", L"D12", L"D14", L"D16"}));
+    EXPECT_EQ(column(store, kBars, L"Mass"), (std::vector<Cell>{0.4, Cell(), 1.2, Cell()}));
+
+    EXPECT_EQ(readBytes(file), before);
+    ASSERT_TRUE(store.save());
+    EXPECT_NE(readBytes(file), before);
+    TableStore reopened;
+    ASSERT_TRUE(reopened.open(file.wstring()));
+    EXPECT_EQ(dump(reopened), dump(store));
+    EXPECT_EQ(column(reopened, kBars, L"Name"), texts({L"D8", L"D12", L"D14", L"D16"}));
+}
+
+TEST(TableStore, RefusedEditsChangeNothing) {
+    Scratch scratch;
+    TableStore store;
+    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+    const auto before = dump(store);
+
+    EXPECT_FALSE(store.setColumn(kBars, L"Mass", {1.0, 2.0, 3.0}));
+    EXPECT_NE(store.lastError().find(L"4 rows"), std::wstring::npos);
+    EXPECT_FALSE(store.setColumn(kBars, L"Mass", {1.0, 2.0, 3.0, 4.0, 5.0}));
+    EXPECT_FALSE(store.setRow(kBars, 4, Row{{L"Name", L"D99"}}));
+    EXPECT_FALSE(store.addRow(kBars, Row{{L"Diameter", 20.0}}, L"Name"));
+    EXPECT_NE(store.lastError().find(L"Name"), std::wstring::npos);
+    EXPECT_FALSE(store.addRow(kBars, Row{{L"Name", L""}, {L"Diameter", 20.0}}, L"Name"));
+    EXPECT_FALSE(store.addRow(kBars, Row{{L"Name", Cell()}}, L"Name"));
+    EXPECT_FALSE(store.addRow(kBars, Row{{L"Name", L"D20"}}, L"Key"));
+    EXPECT_FALSE(store.deleteRows(kBars, L"Name", std::wstring(L"D99")));
+    EXPECT_FALSE(store.deleteRows(kBars, L"Diameter", std::wstring(L"8")));
+    EXPECT_FALSE(store.lastError().empty());
+
+    EXPECT_EQ(dump(store), before);
+}
+
+TEST(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
+    Scratch scratch;
+    TableStore store;
+    std::vector<std::wstring> tables;
+    EXPECT_FALSE(store.tables(tables));
+    EXPECT_FALSE(store.lastError().empty());
+    EXPECT_FALSE(store.save());
+
+    const fs::path good = scratch.build("catalogue.sql");
+    ASSERT_TRUE(store.open(good.wstring()));
+    const auto served = dump(store);
+    const std::string bytes = readBytes(good);
+
+    std::string access(2048, '\0');
+    access.replace(0, 20, std::string("\x00\x01\x00\x00Standard Jet DB\x00", 20));
+    writeBytes(scratch.file("access.mdb"), access);
+    writeBytes(scratch.file("notes.mdb"), "Name;Diameter\nD8;8\n");
+    writeBytes(scratch.file("empty.mdb"), "");
+    writeBytes(scratch.file("cut.mdb"), bytes.substr(0, bytes.size() - 1000));
+    writeBytes(scratch.file("pages-missing.mdb"), bytes.substr(0, 2 * 4096));
+    std::string garbled = bytes;
+    garbled.replace(4096, 200, std::string(200, '\xEE'));
+    writeBytes(scratch.file("garbled.mdb"), garbled);
+    fs::create_directory(scratch.file("folder.mdb"));
+    scratch.build("no_tables.sql", "no-tables.mdb");
+
+    const std::pair<const char*, const wchar_t*> cases[] = {
+        {"missing.mdb", L"does not exist"},
+        {"folder.mdb", L"folder"},
+        {"notes.mdb", L"not a catalogue"},
+        {"empty.mdb", L"empty"},
+        {"cut.mdb", L"damaged"},
+        {"pages-missing.mdb", L"damaged"},
+        {"garbled.mdb", L"damaged"},
+        {"access.mdb", L"Access"},
+        {"no-tables.mdb", L"no tables"},
+    };
+    for (const auto& [name, reason] : cases) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(store.open(scratch.file(name).wstring()));
+        EXPECT_NE(store.lastError().find(reason), std::wstring::npos) << store.lastError();
+        EXPECT_EQ(store.path(), good.wstring());
+        EXPECT_EQ(dump(store), served);
+    }
+}
+
+TEST(TableStore, FailedSaveLeavesThePreviousFileAsItWas) {
+    Scratch scratch;
+    const fs::path folder = scratch.file("ro");
+    const fs::path file = scratch.build("catalogue.sql", "ro/catalogue.mdb");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const std::string before = readBytes(file);
+    TableStore store;
+    ASSERT_TRUE(store.open(file.wstring()));
+    ASSERT_TRUE(store.setColumn(L"Units", L"Factor", {2.0, 20.0, 2000.0}));
+    const auto edited = dump(store);
+
+    // A full disk, as the file-size limit makes it: writing stops after the first page.
+    const ChildOutcome full = inChild(
+        [] {
+            const rlimit limit{4096, 4096};
+            ::signal(SIGXFSZ, SIG_IGN);
+            return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        },
+        store, [](TableStore& s) { return s.save(); });
+    ASSERT_TRUE(full.ran);
+    EXPECT_FALSE(full.ok);
+    EXPECT_NE(full.reason.find(L"cannot save"), std::wstring::npos);
+    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(scratch.listing(folder), std::set<std::string>{"catalogue.mdb"});
+
+    // A folder nobody may write into; root runs the attempt as an unprivileged user.
+    fs::permissions(folder,
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const ChildOutcome readOnly = inChild(
+        [] {
+            if (::geteuid() != 0) return true;
+            return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        },
+        store, [](TableStore& s) { return s.save(); });
+    if (!readOnly.ran) GTEST_SKIP() << "cannot take away the right to write the folder";
+    EXPECT_FALSE(readOnly.ok);
+    EXPECT_NE(readOnly.reason.find(L"Permission denied"), std::wstring::npos);
+    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(scratch.listing(folder), std::set<std::string>{"catalogue.mdb"});
+
+    // The edits are still there to be saved once the folder is writable again.
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    ASSERT_TRUE(store.save());
+    EXPECT_EQ(scratch.listing(folder), std::set<std::string>{"catalogue.mdb"});
+    EXPECT_EQ(fs::status(file).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TableStore reopened;
+    ASSERT_TRUE(reopened.open(file.wstring()));
+    EXPECT_EQ(dump(reopened), edited);
+}
+
+}  // namespace
