@@ -4,9 +4,13 @@
 namespace rebarcat {
 
 Command infoCommand();
+Command familiesCommand();
+Command barsCommand();
+Command barCommand();
 
 const std::vector<Command>& commands() {
-    static const std::vector<Command> all = {infoCommand()};
+    static const std::vector<Command> all = {infoCommand(), familiesCommand(), barsCommand(),
+                                             barCommand()};
     return all;
 }
 

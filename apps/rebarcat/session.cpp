@@ -1,8 +1,12 @@
 #include "session.h"
 
+#include <ostream>
+
 #include "cad/dbopen.h"
 #include "cad/hostservices.h"
 #include "cad/hostsession.h"
+#include "cli.h"
+#include "output.h"
 #include "vntl/vntlconfigtools.h"
 #include "vntl/vntlmdbcontainer.h"
 #include "win/module.h"
@@ -39,6 +43,13 @@ CString HostSession::catalogError() const {
         container && container->getName().IsEmpty() ? container->getLastError() : CString();
     object->close();
     return error;
+}
+
+int HostSession::check(std::ostream& err) const {
+    CString error = catalogError();
+    if (error.IsEmpty()) return kSuccess;
+    err << "rebarcat: cannot read " << utf8(m_catalogPath) << ": " << utf8(error) << "\n";
+    return kUsage;
 }
 
 }  // namespace rebarcat

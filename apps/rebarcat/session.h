@@ -2,6 +2,7 @@
 // the bundled catalogue beside the program), set up the way the CAD host sets up a drawing.
 #pragma once
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,9 @@ public:
     const CString& catalogPath() const { return m_catalogPath; }
     // Empty when the drawing's catalogue container serves the file; else why it cannot.
     CString catalogError() const;
+    // Says on `err` why the catalogue cannot be read and returns the usage exit code; 0 when
+    // it can be read.
+    int check(std::ostream& err) const;
 
 private:
     CString m_catalogPath;

@@ -121,7 +121,11 @@ bool CVnRebarSteelGradeCatalog::IsValidCatalog(CString typeName) const {
 
 bool CVnRebarSteelGradeCatalog::SetDBPath(CString path) {
     return rebar::guarded(GUARD(SetDBPath), [&] {
-        return m_pMdbContainer != nullptr && m_pMdbContainer->Initialize(path);
+        if (!m_pMdbContainer || !m_pMdbContainer->Initialize(path)) return false;
+        // The drawing's units pool follows the newly attached file; the hook rules and the
+        // diameter names are marked for rereading by whoever attached it.
+        if (UnitsPool* units = getMapUnits()) FillUnitsPool(*units);
+        return true;
     });
 }
 

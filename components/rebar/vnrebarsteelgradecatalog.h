@@ -4,15 +4,18 @@
 // changes go to the container at once and reach the file only through SaveDatabase.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "rebar/host/afx.h"
+#include "rebar/host/vntl.h"
 #include "rebar/modifieddiameterspool.h"
 #include "rebar/rebarapi.h"
 #include "rebar/vnrebarsteelgrade.h"
 
+class AcApDocument;
 class VNTLMdbContainer;
 
 // The host's answer to "which of these bars of this family does the drawing use?": one flag
@@ -22,6 +25,42 @@ using UsageCallback = std::vector<bool> (*)(std::wstring family, std::vector<std
 class REBAR_API CVnRebarSteelGradeCatalog {
 public:
     enum DeleteStatus { Deleted = 0, InUse = 1, NotDeleted = 2 };
+
+    using Row = std::map<CString, COleVariant>;
+
+    // The unit in which a family stores one parameter.
+    struct UNITINFO {
+        CVnUnit unit;
+        std::wstring text;  // not used
+    };
+    // Family name → parameter name → unit, as the "Units" table says.
+    using UnitsPool = std::map<std::wstring, std::map<std::wstring, UNITINFO>>;
+
+    // What a hook table says for one standard, steel grade and bend angle.
+    struct _STRUCT_ELEMENT {
+        double m_dMultiplicator = 0.0;
+        std::map<double, double> m_mapUnfoldLength;  // diameter → unfolded hook length
+        std::map<double, double> m_mapMinimalStdLength;
+        std::map<double, double> m_mapMinimalSeismicLength;
+        std::map<double, double> m_mapMinimalTieLength;
+        std::map<double, double> m_mapLegLength;
+    };
+    // Hook table name → steel grade → angle in degrees → element.
+    using HookRuleMap =
+        std::map<std::wstring, std::map<std::wstring, std::map<double, _STRUCT_ELEMENT>>>;
+    // Family → bar name → nominal diameter.
+    using DiameterNameMap = std::map<CString, std::map<CString, double>>;
+
+    // The derived maps of one drawing document, shared by every catalogue object while that
+    // document is current.
+    struct _PerDocMapsStruct {
+        UnitsPool mapUnits;
+        HookRuleMap mapRule;
+        DiameterNameMap mapRuleName;
+        bool unitsFilled = false;
+        bool rulesFilled = false;
+        bool ruleNamesFilled = false;
+    };
 
     static const wchar_t c_szExt[];
     static const double m_dfPhiConstant;
@@ -74,6 +113,27 @@ public:
                                   CVnRebarSteelGrade* record);
     virtual bool InsertSteelgrade(CVnRebarSteelGrade* record, bool ignoreExisting);
 
+    // More about families (not virtual).
+    bool IsFixedDiameter(CString family);
+    void GetAdherence(const CString& family, CString& adherence, bool& found);
+    bool GetSteelLimit(const CString& family, double& limit) const;
+
+    // The family's design standard, or an empty text.
+    CString GetStandardFromSteelGrade(CString family);
+
+    // Units of the families' parameters, cached per drawing document.
+    bool FillUnitsPool(UnitsPool& pool);
+    bool FillUnitsPool();
+    bool GetParameterUnit(CString family, CString parameter, CVnUnit& unit, double metricsFactor);
+    // Callers pass false to have the hook rules (respectively the diameter names) read again.
+    void SetChangeRule(bool filled);
+    void SetChangeRuleName(bool filled);
+    // Forget a document's caches (null: the current document). Called by the host.
+    static void clearMaps(AcApDocument* document);
+    static void clearRuleMap(AcApDocument* document);
+    bool GetAreMillAndMaxStockLengthValid();
+    void SetAreMillAndMaxStockLengthValid(bool valid);
+
     CString GetTypeName();
     // True for the type name of a bar catalogue, "Arrangements", in any letter case.
     bool IsValidCatalog(CString typeName) const;
@@ -83,6 +143,16 @@ public:
     bool SaveDatabase();
 
 protected:
+    bool GetTableNameFromSteelgrade(CStringList& families, const CString& standard);
+    // Row index of the bar named `name` in `family` (every family when null), or -1.
+    int InternalFindSteelgrade(const wchar_t* name, const wchar_t* family, CString& table,
+                               Row& row);
+    bool InternalFindSteelgradeByDiameter(const wchar_t* diameterText, const wchar_t* family,
+                                          CString& table, Row& row);
+    // Converts a stored row into a record: × scale (weights ÷, sections × scale²), then into
+    // the family's units; values not given become the undefined value.
+    bool ImportSteelgrade(Row& row, CString family, double scale, CVnRebarSteelGrade& record);
+
     void UpdateStamp();
     void UpdateDate();
     void UpdateVersion();
@@ -97,6 +167,13 @@ protected:
 
 private:
     static const wchar_t BARS_CATALOG[];
+
+    // One entry per host document, created on first use.
+    static std::map<AcApDocument*, std::unique_ptr<_PerDocMapsStruct>> m_mapPerDocData;
+    _PerDocMapsStruct* getMapsStruct();
+    UnitsPool* getMapUnits();
+    static _PerDocMapsStruct* findMapsStruct(AcApDocument* document);
+    bool FixedDiameterMark(const wchar_t* family);
 
     void OpenDrawingCatalog();
     CString DefinitionText(const wchar_t* column);

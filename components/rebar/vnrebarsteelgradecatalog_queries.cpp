@@ -1,55 +1,367 @@
-// Families and bars: the read-only questions the host asks the catalogue.
-// Until these are answered from the database they report nothing found.
+// Families and bars: the read-only questions the host asks the catalogue. Every query reads
+// the container afresh, so an edit made through any catalogue object shows at once.
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "rebar/host/cad.h"
+#include "rebar/rebarvalues.h"
+#include "rebar/vnguard.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 
-bool CVnRebarSteelGradeCatalog::FindSteelgradeFamily(const wchar_t*) {
+#define GUARD(member) VN_GUARD_SITE(CVnRebarSteelGradeCatalog, member)
+
+namespace {
+
+const wchar_t kSteelGradeList[] = L"SteelGradeList";
+const wchar_t kFixedDiameter[] = L"Fixed Diameter";
+
+bool isReservedTable(const CString& name) {
+    return name.CompareNoCase(L"Definition") == 0 || name.CompareNoCase(kSteelGradeList) == 0 ||
+           name.CompareNoCase(L"Units") == 0;
+}
+
+using Setter = CVnRebarSteelGrade::ErrorStatus (CVnRebarSteelGrade::*)(double);
+
+enum class Scaling { Length, Weight, Section };
+
+struct BarColumn {
+    const wchar_t* column;
+    const wchar_t* unitColumn;
+    Setter setter;
+    Scaling scaling;
+    double whenNotGiven;
+};
+
+// The numeric bar columns in the order a stored row is converted.
+constexpr double kUndefined = rebar::kUndefinedValue;
+const BarColumn kBarColumns[] = {
+    {L"Diameter_Nominal", L"Diameter_Real", &CVnRebarSteelGrade::setDiameterNom, Scaling::Length,
+     kUndefined},
+    {L"Diameter_Real", L"Diameter_Real", &CVnRebarSteelGrade::setDiameterReal, Scaling::Length,
+     kUndefined},
+    {L"Stirrup/Hook", L"Stirrup/Hook", &CVnRebarSteelGrade::setEtrierCadre, Scaling::Length,
+     kUndefined},
+    {L"Anchor", L"Anchor", &CVnRebarSteelGrade::setAnchor, Scaling::Length, kUndefined},
+    {L"Bend", L"Bend", &CVnRebarSteelGrade::setBend, Scaling::Length, kUndefined},
+    {L"LengthAnchor", L"LengthAnchor", &CVnRebarSteelGrade::setLengthAnchor, Scaling::Length,
+     kUndefined},
+    {L"Weight", L"Weight", &CVnRebarSteelGrade::setWeight, Scaling::Weight, kUndefined},
+    {L"Section", L"Section", &CVnRebarSteelGrade::setSurface, Scaling::Section, kUndefined},
+    {L"Perimeter", L"Perimeter", &CVnRebarSteelGrade::setPerimeter, Scaling::Length, kUndefined},
+    // A minimal length that is not given imposes no minimum.
+    {L"MinimalEndLeg", L"MinimalEndLeg", &CVnRebarSteelGrade::setMinimalEndLeg, Scaling::Length,
+     0.0},
+    {L"MinimalInterLeg", L"MinimalInterLeg", &CVnRebarSteelGrade::setMinimalInterLeg,
+     Scaling::Length, 0.0},
+    {L"MinimalStraightBar", L"MinimalStraightBar", &CVnRebarSteelGrade::setMinimalStraightBar,
+     Scaling::Length, 0.0},
+};
+
+const BarColumn kStockColumns[] = {
+    {L"MillStockLength", L"MillStockLength", &CVnRebarSteelGrade::setMillStockLenght,
+     Scaling::Length, kUndefined},
+    {L"MaxStockLength", L"MaxStockLength", &CVnRebarSteelGrade::setMaxStockLenght, Scaling::Length,
+     kUndefined},
+};
+
+double scaled(double value, Scaling scaling, double scale) {
+    switch (scaling) {
+        case Scaling::Weight:
+            return value / scale;
+        case Scaling::Section:
+            return value * scale * scale;
+        case Scaling::Length:
+            break;
+    }
+    return value * scale;
+}
+
+}  // namespace
+
+bool CVnRebarSteelGradeCatalog::FindSteelgradeFamily(const wchar_t* family) {
+    return rebar::guarded(GUARD(FindSteelgradeFamily), [&] {
+        CStringArray tables;
+        if (!m_pMdbContainer || !family || !*family || !m_pMdbContainer->getTableList(tables))
+            return false;
+        for (INT_PTR i = 0; i < tables.GetSize(); ++i)
+            if (tables[i].CompareNoCase(family) == 0) return !isReservedTable(family);
+        return false;
+    });
+}
+
+bool CVnRebarSteelGradeCatalog::GetTableNameFromSteelgrade(CStringList& families,
+                                                           const CString& standard) {
+    return rebar::guarded(GUARD(GetTableNameFromSteelgrade), [&] {
+        if (!m_pMdbContainer) return false;
+        CStringArray names, standards;
+        if (m_pMdbContainer->getColumnAsString(kSteelGradeList, L"Name", names) &&
+            m_pMdbContainer->getColumnAsString(kSteelGradeList, L"Standard", standards) &&
+            names.GetSize() == standards.GetSize()) {
+            for (INT_PTR i = 0; i < names.GetSize(); ++i)
+                if (standard.IsEmpty() || standards[i].CompareNoCase(standard) == 0)
+                    families.AddTail(names[i]);
+        }
+        return true;
+    });
+}
+
+bool CVnRebarSteelGradeCatalog::GetSteelgradeFamilies(CStringList& families, CString standard) {
+    return rebar::guarded(GUARD(GetSteelgradeFamilies),
+                          [&] { return GetTableNameFromSteelgrade(families, standard); });
+}
+
+bool CVnRebarSteelGradeCatalog::FixedDiameterMark(const wchar_t* family) {
+    CStringArray names, displays;
+    if (!m_pMdbContainer->getColumnAsString(kSteelGradeList, L"Name", names) ||
+        !m_pMdbContainer->getColumnAsString(kSteelGradeList, L"RadiusDisplay", displays) ||
+        names.GetSize() != displays.GetSize())
+        return false;
+    for (INT_PTR i = 0; i < names.GetSize(); ++i)
+        if (names[i].CompareNoCase(family) == 0)
+            return displays[i].CompareNoCase(kFixedDiameter) == 0;
     return false;
 }
 
-bool CVnRebarSteelGradeCatalog::GetSteelgradeFamilies(CStringList&, CString) {
-    return false;
+bool CVnRebarSteelGradeCatalog::CheckSteelgradeFamilyForFixedDiameter(const wchar_t* family) {
+    return rebar::guarded(GUARD(CheckSteelgradeFamilyForFixedDiameter), [&] {
+        return FindSteelgradeFamily(family) && FixedDiameterMark(family);
+    });
 }
 
-bool CVnRebarSteelGradeCatalog::CheckSteelgradeFamilyForFixedDiameter(const wchar_t*) {
-    return false;
+bool CVnRebarSteelGradeCatalog::IsFixedDiameter(CString family) {
+    return rebar::guarded(GUARD(IsFixedDiameter), [&] {
+        Row row;
+        if (!m_pMdbContainer ||
+            m_pMdbContainer->getTableLine(kSteelGradeList, L"Name", COleVariant(family), row) < 0)
+            return false;
+        return VariantToString(row[L"RadiusDisplay"]).CompareNoCase(kFixedDiameter) == 0;
+    });
 }
 
-bool CVnRebarSteelGradeCatalog::GetFamilySteelgrade(CStringList&, const wchar_t*) {
-    return false;
+bool CVnRebarSteelGradeCatalog::GetFamilySteelgrade(CStringList& names, const wchar_t* family) {
+    return rebar::guarded(GUARD(GetFamilySteelgrade), [&] {
+        CStringArray barNames;
+        std::vector<double> diameters;
+        if (!FindSteelgradeFamily(family) ||
+            !m_pMdbContainer->getColumnAsString(family, L"Name", barNames) ||
+            !m_pMdbContainer->getColumnAsDouble(family, L"Diameter_Nominal", diameters) ||
+            static_cast<size_t>(barNames.GetSize()) != diameters.size())
+            return false;
+        std::vector<std::pair<double, CString>> bars;
+        for (size_t i = 0; i < diameters.size(); ++i) bars.emplace_back(diameters[i], barNames[i]);
+        std::sort(bars.begin(), bars.end(),
+                  [](const auto& a, const auto& b) { return a.first > b.first; });
+        for (const auto& [diameter, name] : bars)
+            if (!name.IsEmpty()) names.AddTail(name);
+        return true;
+    });
 }
 
-bool CVnRebarSteelGradeCatalog::GetDiametersForFamilySteelgrade(CStringList&, const wchar_t*,
-                                                                bool&) {
-    return false;
+bool CVnRebarSteelGradeCatalog::GetDiametersForFamilySteelgrade(CStringList& diameters,
+                                                                const wchar_t* family,
+                                                                bool& fixedDiameter) {
+    return rebar::guarded(GUARD(GetDiametersForFamilySteelgrade), [&] {
+        fixedDiameter = false;
+        if (!FindSteelgradeFamily(family)) return false;
+        fixedDiameter = FixedDiameterMark(family);
+        std::vector<double> values;
+        if (m_pMdbContainer->getColumnAsDouble(family, L"Diameter_Nominal", values)) {
+            for (double value : values) {
+                CString text;
+                text.Format(L"%g", value);
+                diameters.AddTail(text);
+            }
+        }
+        return true;
+    });
 }
 
-bool CVnRebarSteelGradeCatalog::GetDiameterNamesForFamilySteelgrade(CStringList&, const wchar_t*,
-                                                                    bool&, bool&) {
-    return false;
+bool CVnRebarSteelGradeCatalog::GetDiameterNamesForFamilySteelgrade(CStringList& names,
+                                                                    const wchar_t* family,
+                                                                    bool& fixedDiameter,
+                                                                    bool& /*spareFlag*/) {
+    return rebar::guarded(GUARD(GetDiameterNamesForFamilySteelgrade), [&] {
+        fixedDiameter = false;
+        if (!FindSteelgradeFamily(family)) return false;
+        fixedDiameter = FixedDiameterMark(family);
+        CStringArray barNames;
+        if (m_pMdbContainer->getColumnAsString(family, L"Name", barNames))
+            for (INT_PTR i = 0; i < barNames.GetSize(); ++i) names.AddTail(barNames[i]);
+        return true;
+    });
 }
 
-bool CVnRebarSteelGradeCatalog::GetNameForFamilySteelgrade(CStringList&, const wchar_t*) {
-    return false;
+bool CVnRebarSteelGradeCatalog::GetNameForFamilySteelgrade(CStringList& names,
+                                                           const wchar_t* family) {
+    return rebar::guarded(GUARD(GetNameForFamilySteelgrade), [&] {
+        if (!FindSteelgradeFamily(family)) return false;
+        CStringArray barNames;
+        if (m_pMdbContainer->getColumnAsString(family, L"Name", barNames))
+            for (INT_PTR i = 0; i < barNames.GetSize(); ++i)
+                if (!names.Find(barNames[i])) names.AddTail(barNames[i]);
+        return true;
+    });
 }
 
-bool CVnRebarSteelGradeCatalog::GetPatternNameForDiameter(const wchar_t*, const wchar_t*,
-                                                          CString&) {
-    return false;
+bool CVnRebarSteelGradeCatalog::GetPatternNameForDiameter(const wchar_t* family,
+                                                          const wchar_t* diameterText,
+                                                          CString& name) {
+    return rebar::guarded(GUARD(GetPatternNameForDiameter), [&] {
+        name.Empty();
+        CStringList names, diameters;
+        bool fixedDiameter = false, spare = false;
+        GetDiameterNamesForFamilySteelgrade(names, family, fixedDiameter, spare);
+        GetDiametersForFamilySteelgrade(diameters, family, fixedDiameter);
+        POSITION namePos = names.GetHeadPosition();
+        POSITION diameterPos = diameters.GetHeadPosition();
+        while (namePos && diameterPos) {
+            const CString& barName = names.GetNext(namePos);
+            if (diameters.GetNext(diameterPos) == (diameterText ? diameterText : L"")) {
+                name = barName;
+                return true;
+            }
+        }
+        return false;
+    });
 }
 
-bool CVnRebarSteelGradeCatalog::FindSteelgrade(const wchar_t*, const wchar_t*) {
-    return false;
+int CVnRebarSteelGradeCatalog::InternalFindSteelgrade(const wchar_t* name, const wchar_t* family,
+                                                      CString& table, Row& row) {
+    return rebar::guarded(GUARD(InternalFindSteelgrade), [&] {
+        table.Empty();
+        if (!m_pMdbContainer) return -1;
+        CStringList tables;
+        if (family)
+            tables.AddTail(family);
+        else
+            GetSteelgradeFamilies(tables, CString());
+        int index = -1;
+        for (POSITION pos = tables.GetHeadPosition(); pos && index == -1;) {
+            row.clear();
+            table = tables.GetNext(pos);
+            index = m_pMdbContainer->getTableLine(table, L"Name", COleVariant(name), row);
+        }
+        if (index == -1) table.Empty();
+        return index;
+    });
 }
 
-CVnRebarSteelGrade CVnRebarSteelGradeCatalog::GetSteelgradeByDiameter(const wchar_t*,
-                                                                      const wchar_t*, double,
-                                                                      bool& found) {
-    found = false;
-    return CVnRebarSteelGrade();
+bool CVnRebarSteelGradeCatalog::InternalFindSteelgradeByDiameter(const wchar_t* diameterText,
+                                                                 const wchar_t* family,
+                                                                 CString& table, Row& row) {
+    return rebar::guarded(GUARD(InternalFindSteelgradeByDiameter), [&] {
+        table.Empty();
+        if (!m_pMdbContainer) return false;
+        // Leading blanks are skipped and what follows the number (a unit, say) ignored.
+        COleVariant diameter(_wtof(diameterText ? diameterText : L""));
+        CStringList tables;
+        if (family)
+            tables.AddTail(family);
+        else
+            GetSteelgradeFamilies(tables, CString());
+        int index = -1;
+        for (POSITION pos = tables.GetHeadPosition(); pos && index == -1;) {
+            row.clear();
+            table = tables.GetNext(pos);
+            index = m_pMdbContainer->getTableLine(table, L"Diameter_Nominal", diameter, row);
+        }
+        if (index == -1) table.Empty();
+        return index != -1;
+    });
 }
 
-CVnRebarSteelGrade CVnRebarSteelGradeCatalog::GetSteelgrade(const wchar_t*, const wchar_t*, double,
+bool CVnRebarSteelGradeCatalog::FindSteelgrade(const wchar_t* name, const wchar_t* family) {
+    return rebar::guarded(GUARD(FindSteelgrade), [&] {
+        CString table;
+        Row row;
+        return InternalFindSteelgrade(name, family, table, row) != -1;
+    });
+}
+
+CVnRebarSteelGrade CVnRebarSteelGradeCatalog::GetSteelgrade(const wchar_t* name,
+                                                            const wchar_t* family, double scale,
                                                             bool& found) {
-    found = false;
-    return CVnRebarSteelGrade();
+    return rebar::guarded(GUARD(GetSteelgrade), [&] {
+        CVnRebarSteelGrade record;
+        CString table;
+        Row row;
+        found = InternalFindSteelgrade(name, family, table, row) != -1;
+        if (found) found = ImportSteelgrade(row, table, scale, record);
+        return record;
+    });
+}
+
+CVnRebarSteelGrade CVnRebarSteelGradeCatalog::GetSteelgradeByDiameter(const wchar_t* diameterText,
+                                                                      const wchar_t* family,
+                                                                      double scale, bool& found) {
+    return rebar::guarded(GUARD(GetSteelgradeByDiameter), [&] {
+        CVnRebarSteelGrade record;
+        CString table;
+        Row row;
+        found = InternalFindSteelgradeByDiameter(diameterText, family, table, row);
+        if (found) found = ImportSteelgrade(row, table, scale, record);
+        return record;
+    });
+}
+
+void CVnRebarSteelGradeCatalog::GetAdherence(const CString& family, CString& adherence,
+                                             bool& found) {
+    rebar::guarded(GUARD(GetAdherence), [&] {
+        found = false;
+        Row row;
+        if (!m_pMdbContainer ||
+            m_pMdbContainer->getTableLine(kSteelGradeList, L"Name", COleVariant(family), row) < 0)
+            return;
+        if (auto entry = row.find(L"Adherence"); entry != row.end()) {
+            adherence = VariantToString(entry->second);
+            found = true;
+        }
+    });
+}
+
+bool CVnRebarSteelGradeCatalog::GetSteelLimit(const CString& family, double& limit) const {
+    return rebar::guarded(GUARD(GetSteelLimit), [&] {
+        limit = -1.0;
+        Row row;
+        if (!m_pMdbContainer ||
+            m_pMdbContainer->getTableLine(kSteelGradeList, L"Name", COleVariant(family), row) < 0)
+            return false;
+        auto entry = row.find(L"SteelLimit");
+        if (entry == row.end()) return false;
+        limit = VariantToDouble(entry->second);
+        return true;
+    });
+}
+
+bool CVnRebarSteelGradeCatalog::ImportSteelgrade(Row& row, CString family, double scale,
+                                                 CVnRebarSteelGrade& record) {
+    return rebar::guarded(GUARD(ImportSteelgrade), [&] {
+        auto toFamilyUnit = [&](double value, const BarColumn& column) {
+            CVnUnit unit;
+            if (GetParameterUnit(family, column.unitColumn, unit, scale)) value /= unit.GetCoef();
+            return value;
+        };
+        record.setName(VariantToString(row[L"Name"]));
+        for (const BarColumn& column : kBarColumns) {
+            double value = VariantToDouble(row[column.column]);
+            if (value == rebar::kNotGiven)
+                value = column.whenNotGiven;
+            else
+                value = toFamilyUnit(scaled(value, column.scaling, scale), column);
+            (record.*column.setter)(value);
+        }
+        // Stock lengths may be left empty: then the family shows no stock-length columns.
+        for (const BarColumn& column : kStockColumns) {
+            const COleVariant& cell = row[column.column];
+            double value = rebar::kUndefinedValue;
+            if (cell.vt == VT_EMPTY)
+                SetAreMillAndMaxStockLengthValid(false);
+            else
+                value = toFamilyUnit(VariantToDouble(cell) * scale, column);
+            (record.*column.setter)(value);
+        }
+        record.setFamily(family);
+        return true;
+    });
 }

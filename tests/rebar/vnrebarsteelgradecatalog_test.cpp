@@ -61,6 +61,19 @@ TEST_F(Catalog, DefaultConstructorReadsTheDrawingsDefinitionRecord) {
     EXPECT_TRUE(catalog.IsValidCatalog(catalog.GetTypeName()));
 }
 
+std::vector<bool> nothingInUse(std::wstring, std::vector<std::wstring> names) {
+    return std::vector<bool>(names.size(), false);
+}
+
+TEST_F(Catalog, CallbackConstructorOpensTheDrawingsCatalogueToo) {
+    {
+        CVnRebarSteelGradeCatalog catalog(&nothingInUse);
+        EXPECT_EQ(catalog.DefType(), 7);
+        EXPECT_FALSE(cadhost::allObjectsClosed());
+    }
+    EXPECT_TRUE(cadhost::allObjectsClosed());
+}
+
 TEST_F(Catalog, RecognisesBarCataloguesByTypeNameInAnyCase) {
     CVnRebarSteelGradeCatalog catalog(static_cast<VNTLMdbContainer*>(nullptr));
     EXPECT_TRUE(catalog.IsValidCatalog(L"ARRANGEMENTS"));

@@ -6,4 +6,7 @@
 #include "vntl/vncrashhandler.h"
 #include "vntl/vnlogentry.h"
 #include "vntl/vnprompts.h"
+#include "vntl/vntlwrapperunitmanager.h"
 #include "vntl/vntoolsresoverride.h"
+#include "vntl/vnunit.h"
+#include "vntl/vnunitmanager.h"

@@ -1,0 +1,102 @@
+#include "barvalues.h"
+
+#include <cstdio>
+
+#include "output.h"
+#include "rebar/rebarvalues.h"
+#include "win/utf8.h"
+
+namespace rebarcat {
+
+const std::vector<BarField>& barFields() {
+    using R = CVnRebarSteelGrade;
+    static const std::vector<BarField> fields = {
+        {"diameter", L"Diameter_Real", Quantity::Length, &R::diameterNom},
+        {"real diameter", L"Diameter_Real", Quantity::Length, &R::diameterReal},
+        {"stirrup mandrel", L"Stirrup/Hook", Quantity::Length, &R::etrierCadre},
+        {"anchor mandrel", L"Anchor", Quantity::Length, &R::anchor},
+        {"bend mandrel", L"Bend", Quantity::Length, &R::bend},
+        {"anchorage", L"LengthAnchor", Quantity::Length, &R::lengthAnchor},
+        {"weight", L"Weight", Quantity::WeightPerLength, &R::weight},
+        {"section", L"Section", Quantity::Area, &R::surface},
+        {"perimeter", L"Perimeter", Quantity::Length, &R::perimeter},
+        {"min end leg", L"MinimalEndLeg", Quantity::Length, &R::MinimalEndLeg},
+        {"min inter leg", L"MinimalInterLeg", Quantity::Length, &R::MinimalInterLeg},
+        {"min straight", L"MinimalStraightBar", Quantity::Length, &R::MinimalStraightBar},
+        {"mill stock", L"MillStockLength", Quantity::Length, &R::millStockLength},
+        {"max stock", L"MaxStockLength", Quantity::Length, &R::maxStockLength},
+    };
+    return fields;
+}
+
+bool parseDisplayUnits(bool si, const std::optional<std::string>& unit, DisplayUnits& display,
+                       std::string& error) {
+    if (si && unit) {
+        error = "--si and --unit exclude each other";
+        return false;
+    }
+    if (si) display.mode = DisplayUnits::Mode::Si;
+    if (!unit) return true;
+    CVnUnit length;
+    if (CVnUnitManager::UnitFromString(CString(Utf8ToWide(*unit).c_str()), length, 1.0) != 0 ||
+        length.GetIDUnit() != 1) {
+        error = "unknown length unit '" + *unit + "' (use mm, cm, m, in or ft)";
+        return false;
+    }
+    display.mode = DisplayUnits::Mode::Length;
+    display.length = length;
+    return true;
+}
+
+namespace {
+
+// The unit a quantity is shown in when the user chose a length unit.
+CVnUnit chosenUnit(const DisplayUnits& display, Quantity quantity) {
+    CVnUnit unit = display.length;
+    if (quantity == Quantity::Area) unit.SetExponent(2);
+    if (quantity == Quantity::WeightPerLength) {
+        const wchar_t* name = display.length.GetType() == 1 ? L"lb/ft" : L"kg/m";
+        CVnUnitManager::UnitFromString(name, unit, 1.0);
+    }
+    return unit;
+}
+
+const char* siName(Quantity quantity) {
+    switch (quantity) {
+        case Quantity::Area:
+            return "m2";
+        case Quantity::WeightPerLength:
+            return "kg/m";
+        case Quantity::Length:
+            break;
+    }
+    return "m";
+}
+
+}  // namespace
+
+ShownValue showField(CVnRebarSteelGradeCatalog& catalog, const CString& family,
+                     CVnRebarSteelGrade& bar, const BarField& field, const DisplayUnits& display) {
+    double si = (bar.*field.getter)();
+    ShownValue shown;
+    CVnUnit unit;
+    bool converted = false;
+    if (display.mode == DisplayUnits::Mode::Length) {
+        unit = chosenUnit(display, field.quantity);
+        converted = true;
+    } else if (display.mode == DisplayUnits::Mode::Family) {
+        converted = catalog.GetParameterUnit(family, field.unitColumn, unit, 1.0);
+    }
+    shown.unit = converted ? utf8(unit.GetName()) : siName(field.quantity);
+    if (si == rebar::kUndefinedValue) return shown;  // not given
+    shown.value = converted ? si * unit.GetCoef() : si;
+    return shown;
+}
+
+std::string formatNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+}  // namespace rebarcat
