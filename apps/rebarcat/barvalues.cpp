@@ -10,21 +10,35 @@ namespace rebarcat {
 
 const std::vector<BarField>& barFields() {
     using R = CVnRebarSteelGrade;
+    // Stock lengths are not editable here: the catalogue never overwrites a stored 0 when it
+    // writes a bar back, and new bars start with 0 stock lengths.
     static const std::vector<BarField> fields = {
-        {"diameter", L"Diameter_Real", Quantity::Length, &R::diameterNom},
-        {"real diameter", L"Diameter_Real", Quantity::Length, &R::diameterReal},
-        {"stirrup mandrel", L"Stirrup/Hook", Quantity::Length, &R::etrierCadre},
-        {"anchor mandrel", L"Anchor", Quantity::Length, &R::anchor},
-        {"bend mandrel", L"Bend", Quantity::Length, &R::bend},
-        {"anchorage", L"LengthAnchor", Quantity::Length, &R::lengthAnchor},
-        {"weight", L"Weight", Quantity::WeightPerLength, &R::weight},
-        {"section", L"Section", Quantity::Area, &R::surface},
-        {"perimeter", L"Perimeter", Quantity::Length, &R::perimeter},
-        {"min end leg", L"MinimalEndLeg", Quantity::Length, &R::MinimalEndLeg},
-        {"min inter leg", L"MinimalInterLeg", Quantity::Length, &R::MinimalInterLeg},
-        {"min straight", L"MinimalStraightBar", Quantity::Length, &R::MinimalStraightBar},
-        {"mill stock", L"MillStockLength", Quantity::Length, &R::millStockLength},
-        {"max stock", L"MaxStockLength", Quantity::Length, &R::maxStockLength},
+        {"diameter", "diameter", L"Diameter_Nominal", L"Diameter_Real", Quantity::Length,
+         &R::diameterNom, &R::setDiameterNom},
+        {"real diameter", "real-diameter", L"Diameter_Real", L"Diameter_Real", Quantity::Length,
+         &R::diameterReal, &R::setDiameterReal},
+        {"stirrup mandrel", "stirrup-mandrel", L"Stirrup/Hook", L"Stirrup/Hook", Quantity::Length,
+         &R::etrierCadre, &R::setEtrierCadre},
+        {"anchor mandrel", "anchor-mandrel", L"Anchor", L"Anchor", Quantity::Length, &R::anchor,
+         &R::setAnchor},
+        {"bend mandrel", "bend-mandrel", L"Bend", L"Bend", Quantity::Length, &R::bend, &R::setBend},
+        {"anchorage", "anchorage", L"LengthAnchor", L"LengthAnchor", Quantity::Length,
+         &R::lengthAnchor, &R::setLengthAnchor},
+        {"weight", "weight", L"Weight", L"Weight", Quantity::WeightPerLength, &R::weight,
+         &R::setWeight},
+        {"section", "section", L"Section", L"Section", Quantity::Area, &R::surface, &R::setSurface},
+        {"perimeter", "perimeter", L"Perimeter", L"Perimeter", Quantity::Length, &R::perimeter,
+         &R::setPerimeter},
+        {"min end leg", "min-end-leg", L"MinimalEndLeg", L"MinimalEndLeg", Quantity::Length,
+         &R::MinimalEndLeg, &R::setMinimalEndLeg},
+        {"min inter leg", "min-inter-leg", L"MinimalInterLeg", L"MinimalInterLeg", Quantity::Length,
+         &R::MinimalInterLeg, &R::setMinimalInterLeg},
+        {"min straight", "min-straight", L"MinimalStraightBar", L"MinimalStraightBar",
+         Quantity::Length, &R::MinimalStraightBar, &R::setMinimalStraightBar},
+        {"mill stock", nullptr, L"MillStockLength", L"MillStockLength", Quantity::Length,
+         &R::millStockLength, &R::setMillStockLenght},
+        {"max stock", nullptr, L"MaxStockLength", L"MaxStockLength", Quantity::Length,
+         &R::maxStockLength, &R::setMaxStockLenght},
     };
     return fields;
 }

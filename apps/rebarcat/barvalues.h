@@ -14,9 +14,12 @@ enum class Quantity { Length, Area, WeightPerLength };
 
 struct BarField {
     const char* key;            // JSON key and column heading
+    const char* option;         // the editing commands' --option, null when not editable
+    const wchar_t* column;      // the family table's column
     const wchar_t* unitColumn;  // the parameter whose stored unit applies
     Quantity quantity;
     double (CVnRebarSteelGrade::*getter)();
+    CVnRebarSteelGrade::ErrorStatus (CVnRebarSteelGrade::*setter)(double);
 };
 
 const std::vector<BarField>& barFields();

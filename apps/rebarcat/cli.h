@@ -9,7 +9,7 @@
 
 namespace rebarcat {
 
-enum ExitCode { kSuccess = 0, kNotFound = 1, kUsage = 2 };
+enum ExitCode { kSuccess = 0, kNotFound = 1, kUsage = 2, kRefused = 3 };
 
 // The words after the subcommand, with "--name value" options and "--flag" switches.
 class Arguments {

@@ -7,10 +7,19 @@ Command infoCommand();
 Command familiesCommand();
 Command barsCommand();
 Command barCommand();
+Command addCommand();
+Command setCommand();
+Command removeCommand();
+Command namesCommand();
+Command standardCommand();
+Command diametersCommand();
+Command hookCommand();
 
 const std::vector<Command>& commands() {
-    static const std::vector<Command> all = {infoCommand(), familiesCommand(), barsCommand(),
-                                             barCommand()};
+    static const std::vector<Command> all = {
+        infoCommand(),     familiesCommand(),  barsCommand(),   barCommand(),
+        addCommand(),      setCommand(),       removeCommand(), namesCommand(),
+        standardCommand(), diametersCommand(), hookCommand()};
     return all;
 }
 

@@ -7,6 +7,8 @@
 #include "cad/hostsession.h"
 #include "cli.h"
 #include "output.h"
+#include "rebar/vnrebarsteelgradecatalog.h"
+#include "vntl/vnprojectsettings.h"
 #include "vntl/vntlconfigtools.h"
 #include "vntl/vntlmdbcontainer.h"
 #include "win/module.h"
@@ -25,6 +27,7 @@ HostSession::HostSession(const std::optional<std::string>& catalogFile)
     : m_catalogPath(catalogFile ? CString(Utf8ToWide(*catalogFile).c_str())
                                 : bundledCatalogPath()) {
     VNTLConfigTools::SetCatalogFile(L"Bars", m_catalogPath);
+    VnProjectSettings::Register();
     cadhost::createDocument(L"rebarcat.dwg");
 }
 
@@ -32,17 +35,20 @@ HostSession::~HostSession() {
     cadhost::reset();
 }
 
-CString HostSession::catalogError() const {
+std::shared_ptr<VNTLMdbContainer> HostSession::container() const {
     AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
     AcDbObject* object = nullptr;
     if (acdbOpenAcDbObject(object, VNTLConfigTools::CatalogId(database, L"Bars"), AcDb::kForRead) !=
         Acad::eOk)
-        return L"the drawing has no catalogue container";
-    auto* container = VNTLMdbContainer::cast(object);
-    CString error =
-        container && container->getName().IsEmpty() ? container->getLastError() : CString();
-    object->close();
-    return error;
+        return nullptr;
+    return std::shared_ptr<VNTLMdbContainer>(VNTLMdbContainer::cast(object),
+                                             [object](VNTLMdbContainer*) { object->close(); });
+}
+
+CString HostSession::catalogError() const {
+    auto served = container();
+    if (!served) return L"the drawing has no catalogue container";
+    return served->getName().IsEmpty() ? served->getLastError() : CString();
 }
 
 int HostSession::check(std::ostream& err) const {

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "win/cstring.h"
+
+class VNTLMdbContainer;
 
 namespace rebarcat {
 
@@ -22,6 +25,9 @@ public:
     HostSession& operator=(const HostSession&) = delete;
 
     const CString& catalogPath() const { return m_catalogPath; }
+    // The drawing's catalogue container, opened for as long as the returned handle lives; for
+    // the few things rebarcat reads below the catalogue (stored cells, the container's errors).
+    std::shared_ptr<VNTLMdbContainer> container() const;
     // Empty when the drawing's catalogue container serves the file; else why it cannot.
     CString catalogError() const;
     // Says on `err` why the catalogue cannot be read and returns the usage exit code; 0 when

@@ -118,8 +118,35 @@ public:
     void GetAdherence(const CString& family, CString& adherence, bool& found);
     bool GetSteelLimit(const CString& family, double& limit) const;
 
+    // Bar names and nominal diameters per family, from the drawing's diameter-name map.
+    int getNominalDiameterFromName(CString family, CString name, double& diameter);
+    int getNameFromNominalDiameter(CString family, CString& name, double diameter);
     // The family's design standard, or an empty text.
     CString GetStandardFromSteelGrade(CString family);
+    // Adds every named bar of every family of the standard (the project's current standard
+    // when none is given); byDiameterValue is false for standards that designate bars by name.
+    bool GetAllDiametersForStandard(CMap<CString, LPCTSTR, double, double>& diameters,
+                                    bool& byDiameterValue, const wchar_t* standard);
+
+    // Hook lengths from the hook tables ("Hooks " + standard), per steel grade, angle (radians,
+    // sign ignored) and diameter (as text, in the unit of the family's Diameter_Real). Each
+    // answers 1 and sets the output when a value was found, 0 otherwise.
+    int getDefaultHookLength(double angle, std::wstring standard, std::wstring steelGrade,
+                             std::wstring diameter, double& length, double metricsFactor);
+    int getDefaultHookLength(std::wstring standard, std::wstring steelGrade, std::wstring diameter,
+                             double& length, double metricsFactor);
+    int getDefaultUnfoldLength(double angle, std::wstring standard, std::wstring steelGrade,
+                               std::wstring diameter, double& length, double metricsFactor);
+    int getDefaultUnfoldLength(std::wstring standard, std::wstring steelGrade,
+                               std::wstring diameter, double& length, double metricsFactor);
+    int getDefaultHookLegLength(double angle, std::wstring standard, std::wstring steelGrade,
+                                std::wstring diameter, double& length, double metricsFactor);
+    int getDefaultHookLegLength(std::wstring standard, std::wstring steelGrade,
+                                std::wstring diameter, double& length, double metricsFactor);
+    // checkKind is the text of one of the host's three check-kind prompts.
+    int getMinimalHookLength(double angle, std::wstring standard, std::wstring steelGrade,
+                             std::wstring diameter, double& length, std::wstring checkKind,
+                             double metricsFactor);
 
     // Units of the families' parameters, cached per drawing document.
     bool FillUnitsPool(UnitsPool& pool);
@@ -153,6 +180,24 @@ protected:
     // the family's units; values not given become the undefined value.
     bool ImportSteelgrade(Row& row, CString family, double scale, CVnRebarSteelGrade& record);
 
+    // Editing helpers.
+    bool ModifyTableFromSteelgrade(Row& row, int index, CVnRebarSteelGrade* record);
+    void SubStringReplace(const wchar_t* source, const wchar_t* find, const wchar_t* replacement,
+                          CString& result);
+
+    // Diameter names: the bars of one family into the map.
+    bool FillDiameterByName(DiameterNameMap& diameterNames, CString family);
+    void FillDiameterMaps(DiameterNameMap& diameterNames, CString family, CString name,
+                          double diameter);
+
+    // Hook tables: all twenty standards' tables, one table, one row.
+    void FillDiameterHookLengthByAngle(HookRuleMap& rules);
+    bool FillDiameterHookLengthByAngle(HookRuleMap& rules, std::wstring tableName);
+    void FillHookLengthMaps(HookRuleMap& rules, std::wstring tableName, std::wstring steelGrade,
+                            double angle, double multiplicator, double diameter,
+                            double unfoldLength, double minimalStdLength,
+                            double minimalSeismicLength, double minimalTieLength, double legLength);
+
     void UpdateStamp();
     void UpdateDate();
     void UpdateVersion();
@@ -172,7 +217,11 @@ private:
     static std::map<AcApDocument*, std::unique_ptr<_PerDocMapsStruct>> m_mapPerDocData;
     _PerDocMapsStruct* getMapsStruct();
     UnitsPool* getMapUnits();
+    HookRuleMap* getMapRule();
+    DiameterNameMap* getMapRuleName();
     static _PerDocMapsStruct* findMapsStruct(AcApDocument* document);
+    // What a new row holds in `column` before the record exports itself into it.
+    COleVariant InsertedCell(const CString& column, CVnRebarSteelGrade& record);
     bool FixedDiameterMark(const wchar_t* family);
 
     void OpenDrawingCatalog();

@@ -1,6 +1,9 @@
 // Families and bars: the read-only questions the host asks the catalogue. Every query reads
 // the container afresh, so an edit made through any catalogue object shows at once.
 #include <algorithm>
+#include <array>
+#include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -64,6 +67,34 @@ const BarColumn kStockColumns[] = {
     {L"MaxStockLength", L"MaxStockLength", &CVnRebarSteelGrade::setMaxStockLenght, Scaling::Length,
      kUndefined},
 };
+
+// The keys a column is read by, made once rather than at every row: the row map is keyed by
+// CString, the units pool by std::wstring.
+struct ColumnKeys {
+    CString column;
+    std::wstring unitColumn;
+};
+
+template <std::size_t N>
+std::array<ColumnKeys, N> keysOf(const BarColumn (&columns)[N]) {
+    std::array<ColumnKeys, N> keys;
+    for (std::size_t i = 0; i < N; ++i) keys[i] = {columns[i].column, columns[i].unitColumn};
+    return keys;
+}
+
+const auto& barColumnKeys() {
+    static const auto keys = keysOf(kBarColumns);
+    return keys;
+}
+
+const auto& stockColumnKeys() {
+    static const auto keys = keysOf(kStockColumns);
+    return keys;
+}
+
+std::wstring text(const CString& s) {
+    return std::wstring(s.GetString(), s.GetLength());
+}
 
 double scaled(double value, Scaling scaling, double scale) {
     switch (scaling) {
@@ -337,28 +368,46 @@ bool CVnRebarSteelGradeCatalog::GetSteelLimit(const CString& family, double& lim
 bool CVnRebarSteelGradeCatalog::ImportSteelgrade(Row& row, CString family, double scale,
                                                  CVnRebarSteelGrade& record) {
     return rebar::guarded(GUARD(ImportSteelgrade), [&] {
-        auto toFamilyUnit = [&](double value, const BarColumn& column) {
-            CVnUnit unit;
-            if (GetParameterUnit(family, column.unitColumn, unit, scale)) value /= unit.GetCoef();
-            return value;
+        // The family's units are looked up once per row, when the first value needs them, in
+        // the pool GetParameterUnit reads: the same unit for every column. Only the unit's
+        // coefficient is used, and it does not depend on the metrics factor (the scale) that
+        // GetParameterUnit would set on its copy.
+        const std::map<std::wstring, UNITINFO>* units = nullptr;
+        bool unitsLookedUp = false;
+        auto toFamilyUnit = [&](double value, const ColumnKeys& keys) {
+            if (!unitsLookedUp) {
+                unitsLookedUp = true;
+                if (UnitsPool* pool = getMapUnits()) {
+                    auto found = pool->find(text(family));
+                    if (found != pool->end()) units = &found->second;
+                }
+            }
+            if (!units) return value;
+            auto entry = units->find(keys.unitColumn);
+            return entry == units->end() ? value : value / entry->second.unit.GetCoef();
         };
-        record.setName(VariantToString(row[L"Name"]));
-        for (const BarColumn& column : kBarColumns) {
-            double value = VariantToDouble(row[column.column]);
+        static const CString kName(L"Name");
+        record.setName(VariantToString(row[kName]));
+        const auto& barKeys = barColumnKeys();
+        for (std::size_t i = 0; i < barKeys.size(); ++i) {
+            const BarColumn& column = kBarColumns[i];
+            double value = VariantToDouble(row[barKeys[i].column]);
             if (value == rebar::kNotGiven)
                 value = column.whenNotGiven;
             else
-                value = toFamilyUnit(scaled(value, column.scaling, scale), column);
+                value = toFamilyUnit(scaled(value, column.scaling, scale), barKeys[i]);
             (record.*column.setter)(value);
         }
         // Stock lengths may be left empty: then the family shows no stock-length columns.
-        for (const BarColumn& column : kStockColumns) {
-            const COleVariant& cell = row[column.column];
+        const auto& stockKeys = stockColumnKeys();
+        for (std::size_t i = 0; i < stockKeys.size(); ++i) {
+            const BarColumn& column = kStockColumns[i];
+            const COleVariant& cell = row[stockKeys[i].column];
             double value = rebar::kUndefinedValue;
             if (cell.vt == VT_EMPTY)
                 SetAreMillAndMaxStockLengthValid(false);
             else
-                value = toFamilyUnit(VariantToDouble(cell) * scale, column);
+                value = toFamilyUnit(VariantToDouble(cell) * scale, stockKeys[i]);
             (record.*column.setter)(value);
         }
         record.setFamily(family);

@@ -16,7 +16,9 @@ void fillRandom(void* buffer, std::size_t size) {
         if (n <= 0) break;
         filled += static_cast<std::size_t>(n);
     }
-    // Only a kernel without getrandom gets here; random_device reads /dev/urandom then.
+    // Only a kernel without getrandom gets here; random_device reads /dev/urandom then. It is
+    // built only then: constructing one costs several microseconds on virtual machines.
+    if (filled == size) return;
     std::random_device device;
     for (; filled < size; ++filled) bytes[filled] = static_cast<unsigned char>(device());
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli.h"
@@ -137,4 +139,104 @@ TEST_F(Rebarcat, BadFilesAndBadUsageExitWithTwoAndSayWhy) {
     Outcome infoHelp = run({"info", "--help"});
     EXPECT_EQ(infoHelp.status, 0);
     EXPECT_NE(infoHelp.out.find("--catalog FILE"), std::string::npos);
+}
+
+namespace {
+
+// A copy of the bundled catalogue that a test may change.
+class RebarcatEditing : public Rebarcat {
+protected:
+    void SetUp() override {
+        Rebarcat::SetUp();
+        wchar_t program[4096];
+        DWORD length = GetModuleFileNameW(nullptr, program, 4096);
+        std::filesystem::path bundled = std::wstring(program, length);
+        m_copy = m_folder / "Copy.mdb";
+        std::filesystem::copy_file(bundled.parent_path() / "RebarCatalog.mdb", m_copy);
+    }
+    std::vector<std::string> on(std::vector<std::string> words) {
+        words.push_back("--catalog");
+        words.push_back(m_copy.string());
+        return words;
+    }
+
+    testsupport::TempFolder m_folder;
+    std::filesystem::path m_copy;
+};
+
+}  // namespace
+
+TEST_F(RebarcatEditing, AnAddedBarShowsUpAndSetPrintsWhatChanged) {
+    Outcome add = run(on({"add", "FE500 HA", "ha14", "--diameter", "14", "--weight", "1.208 kg/m",
+                          "--section", "153.9", "--stirrup-mandrel", "0.056m"}));
+    ASSERT_EQ(add.status, 0) << add.err;
+    Outcome bar = run(on({"bar", "FE500 HA", "HA14"}));
+    ASSERT_EQ(bar.status, 0) << bar.err;
+    EXPECT_NE(bar.out.find("weight           1.208 kg/m\n"), std::string::npos) << bar.out;
+    EXPECT_NE(bar.out.find("stirrup mandrel  56 mm\n"), std::string::npos) << "typed in metres";
+    EXPECT_NE(bar.out.find("anchorage        -\n"), std::string::npos) << "not given";
+
+    Outcome set = run(on({"set", "FE500 HA", "HA14", "--anchorage", "0.5in"}));
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(set.out, "anchorage: - -> 12.7 mm\n");
+
+    EXPECT_EQ(run(on({"add", "FE500 HA", "HA14", "--diameter", "14"})).status, 2) << "exists";
+    EXPECT_EQ(run(on({"add", "FE500 HA", "X", "--diameter", "fourteen"})).status, 2);
+    EXPECT_EQ(run(on({"add", "NoFamily", "X", "--diameter", "14"})).status, 1);
+}
+
+TEST_F(RebarcatEditing, RemovingABarInUseChangesNothingOnDisk) {
+    auto list = m_folder / "in-use.txt";
+    std::ofstream(list) << "# bars the drawing uses\nGrade 60\t5\n";
+    std::string before = testsupport::readFile(m_copy);
+    Outcome refused = run(on({"remove", "Grade 60", "5", "--in-use-list", list.string()}));
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_NE(refused.err.find("in use"), std::string::npos);
+    EXPECT_EQ(testsupport::readFile(m_copy), before) << "byte for byte";
+
+    Outcome removed = run(on({"remove", "Grade 60", "6", "--in-use-list", list.string()}));
+    ASSERT_EQ(removed.status, 0) << removed.err;
+    EXPECT_EQ(run(on({"bar", "Grade 60", "6"})).status, 1);
+    EXPECT_EQ(run(on({"remove", "Grade 60", "6"})).status, 1) << "already gone";
+}
+
+TEST_F(Rebarcat, NamesStandardsAndDiametersOfNamedBars) {
+    Outcome standard = run({"standard", "Grade 60"});
+    ASSERT_EQ(standard.status, 0) << standard.err;
+    EXPECT_EQ(standard.out, "ACI\n");
+    EXPECT_EQ(run({"standard", "Nope"}).status, 1);
+
+    Outcome names = run({"names", "400W"});
+    ASSERT_EQ(names.status, 0) << names.err;
+    EXPECT_NE(names.out.find("\n15    16\n"), std::string::npos) << names.out;
+
+    Outcome diameters = run({"diameters", "--standard", "aci"});
+    ASSERT_EQ(diameters.status, 0) << diameters.err;
+    EXPECT_EQ(diameters.out.rfind("bars designated by name\n", 0), 0u) << diameters.out;
+    EXPECT_NE(diameters.out.find("\n5     0.625\n"), std::string::npos) << diameters.out;
+    EXPECT_EQ(run({"diameters", "--standard", "none"}).status, 1);
+}
+
+TEST_F(Rebarcat, HookShowsEachAngleOfTheStandardsTableInTheFamilysUnits) {
+    // ASTM #5 (0.625 in): the 90 degree standard hook extends 12 bar diameters, 7.5 in.
+    Outcome aci = run({"hook", "ACI", "Grade 60", "0.625"});
+    ASSERT_EQ(aci.status, 0) << aci.err;
+    EXPECT_NE(aci.out.find("\ndeg    in           in             in\n"), std::string::npos)
+        << aci.out;
+    EXPECT_NE(aci.out.find("\n90     7.5          10.94          7.5\n"), std::string::npos);
+    EXPECT_NE(aci.out.find("\n180    2.5 "), std::string::npos) << "4 db, 2.5 in";
+
+    Outcome one = run({"hook", "ACI", "Grade 60", "0.625", "--angle", "90", "--si", "--json"});
+    ASSERT_EQ(one.status, 0) << one.err;
+    EXPECT_NE(one.out.find("{\"angle\": 90, \"hook\": 0.1905,"), std::string::npos) << one.out;
+    EXPECT_EQ(one.out.find("135"), std::string::npos);
+
+    Outcome tie = run({"hook", "ACI", "Grade 60", "0.625", "--minimal", "tie", "--angle", "135"});
+    ASSERT_EQ(tie.status, 0) << tie.err;
+    EXPECT_NE(tie.out.find("minimal length  5.5 in\n"), std::string::npos) << tie.out;
+
+    EXPECT_EQ(run({"hook", "ACI", "Grade 40", "0.625"}).status, 1);
+    EXPECT_EQ(run({"hook", "Nowhere", "Grade 60", "0.625"}).status, 1);
+    EXPECT_EQ(run({"hook", "ACI", "Grade 60", "0.625", "--minimal", "tie"}).status, 2);
+    EXPECT_EQ(run({"hook", "ACI", "Grade 60", "0.625", "--angle", "ninety"}).status, 2);
 }

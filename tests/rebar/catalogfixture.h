@@ -8,6 +8,8 @@
 
 #include "cad/hostsession.h"
 #include "rebar/host/cad.h"
+#include "rebar/host/vntl.h"
+#include "rebar/vnrebarsteelgradecatalog.h"
 #include "support/cstring_printer.h"
 #include "support/sqlfixture.h"
 
@@ -22,15 +24,30 @@ protected:
         auto file = m_folder / fileName;
         testsupport::buildDatabaseFromFile(file, fixture(sqlFixture));
         VNTLConfigTools::SetCatalogFile(L"Bars", CString(file.c_str()));
-        return cadhost::createDocument(CString(fileName.c_str()).GetString());
+        cadhost::DocumentId document =
+            cadhost::createDocument(CString(fileName.c_str()).GetString());
+        m_documents.push_back(document);
+        return document;
     }
 
     CString filePath(const std::string& fileName) const {
         return CString((m_folder / fileName).c_str());
     }
 
-    void SetUp() override { cadhost::reset(); }
-    void TearDown() override { cadhost::reset(); }
+    void SetUp() override {
+        cadhost::reset();
+        VnProjectSettings::Register();
+    }
+    // The host forgets a drawing's catalogue caches before it closes the drawing: a new drawing
+    // may reuse the address.
+    void TearDown() override {
+        for (cadhost::DocumentId document : m_documents)
+            if (AcApDocument* open = cadhost::document(document))
+                CVnRebarSteelGradeCatalog::clearMaps(open);
+        cadhost::reset();
+        VnProjectSettings::ResetSession();
+    }
 
     testsupport::TempFolder m_folder;
+    std::vector<cadhost::DocumentId> m_documents;
 };

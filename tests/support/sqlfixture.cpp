@@ -30,8 +30,11 @@ void buildDatabase(const std::filesystem::path& file, const std::string& sql) {
         sqlite3_close(db);
         throw std::runtime_error("cannot create " + file.string());
     }
+    // A fixture is rebuilt for every test: no journal and no flushes, one transaction.
+    std::string script =
+        "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;\n" + sql + "\nCOMMIT;";
     char* error = nullptr;
-    int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
+    int rc = sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error);
     std::string message = error ? error : "";
     sqlite3_free(error);
     sqlite3_close(db);

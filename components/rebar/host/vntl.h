@@ -5,6 +5,7 @@
 #include "vntl/varianttools.h"
 #include "vntl/vncrashhandler.h"
 #include "vntl/vnlogentry.h"
+#include "vntl/vnprojectsettings.h"
 #include "vntl/vnprompts.h"
 #include "vntl/vntlwrapperunitmanager.h"
 #include "vntl/vntoolsresoverride.h"
