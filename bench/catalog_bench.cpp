@@ -219,6 +219,28 @@ void stepSetDBPath(benchmark::State& state, bench::SaveUnderTest* save) {
     for (auto _ : state) benchmark::DoNotOptimize(save->module().SetDBPath(save->path()));
 }
 
+// SetDBPath in its two parts: the container attaching the file, then the units pool refilled
+// from the freshly attached file.
+void stepInitialize(benchmark::State& state, bench::SaveUnderTest* save) {
+    save->makeCurrent();
+    for (auto _ : state) benchmark::DoNotOptimize(save->container().Initialize(save->path()));
+}
+
+void stepFillUnitsPool(benchmark::State& state, bench::SaveUnderTest* save) {
+    save->makeCurrent();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool attached = save->container().Initialize(save->path());
+        state.ResumeTiming();
+        CVnRebarSteelGradeCatalog::UnitsPool pool;
+        if (!attached || !save->module().FillUnitsPool(pool)) {
+            state.SkipWithError("the units could not be read");
+            break;
+        }
+        benchmark::DoNotOptimize(pool);
+    }
+}
+
 void stepSaveDatabase(benchmark::State& state, bench::SaveUnderTest* save) {
     save->makeCurrent();
     for (auto _ : state) benchmark::DoNotOptimize(save->module().SaveDatabase());
@@ -341,6 +363,12 @@ void registerSaves(const std::string& label, bench::SaveUnderTest* save, PlainSa
         defaults)
         ->Unit(ms);
     benchmark::RegisterBenchmark(("Step/" + label + "/Save:SetDBPath").c_str(), stepSetDBPath, save)
+        ->Unit(ms);
+    benchmark::RegisterBenchmark(("Step/" + label + "/Save:SetDBPath:Initialize").c_str(),
+                                 stepInitialize, save)
+        ->Unit(ms);
+    benchmark::RegisterBenchmark(("Step/" + label + "/Save:SetDBPath:FillUnitsPool").c_str(),
+                                 stepFillUnitsPool, save)
         ->Unit(ms);
     benchmark::RegisterBenchmark(("Step/" + label + "/Save:SaveDatabase").c_str(), stepSaveDatabase,
                                  save)

@@ -69,7 +69,7 @@ SaveUnderTest::SaveUnderTest(const std::filesystem::path& file, const std::files
     std::filesystem::copy_file(file, copy, std::filesystem::copy_options::overwrite_existing);
     VNTLConfigTools::SetCatalogFile(L"Bars", m_path);
     m_document = cadhost::createDocument(drawing);
-    m_module = std::make_unique<CVnRebarSteelGradeCatalog>();
+    m_module = std::make_unique<Probe>();
     if (m_module->GetDBPath().IsEmpty())
         throw std::runtime_error("the module could not open " + copy.string());
 }

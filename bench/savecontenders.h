@@ -8,6 +8,7 @@
 
 #include "cad/hostsession.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
+#include "vntl/vntlmdbcontainer.h"
 
 namespace bench {
 
@@ -34,12 +35,19 @@ public:
 
     void makeCurrent() const;
     CVnRebarSteelGradeCatalog& module() { return *m_module; }
+    // The drawing's container, to time attaching the file apart from refilling the units.
+    VNTLMdbContainer& container() { return *m_module->container(); }
     const CString& path() const { return m_path; }
 
 private:
+    class Probe : public CVnRebarSteelGradeCatalog {
+    public:
+        VNTLMdbContainer* container() { return m_pMdbContainer; }
+    };
+
     cadhost::DocumentId m_document;
     CString m_path;
-    std::unique_ptr<CVnRebarSteelGradeCatalog> m_module;
+    std::unique_ptr<Probe> m_module;
 };
 
 }  // namespace bench

@@ -14,12 +14,13 @@ Command namesCommand();
 Command standardCommand();
 Command diametersCommand();
 Command hookCommand();
+Command convertCommand();
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> all = {
         infoCommand(),     familiesCommand(),  barsCommand(),   barCommand(),
         addCommand(),      setCommand(),       removeCommand(), namesCommand(),
-        standardCommand(), diametersCommand(), hookCommand()};
+        standardCommand(), diametersCommand(), hookCommand(),   convertCommand()};
     return all;
 }
 

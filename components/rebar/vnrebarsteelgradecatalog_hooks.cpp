@@ -240,6 +240,9 @@ void CVnRebarSteelGradeCatalog::FillHookLengthMaps(HookRuleMap& rules, std::wstr
                                                    double minimalSeismicLength,
                                                    double minimalTieLength, double legLength) {
     rebar::guarded(GUARD(FillHookLengthMaps), [&] {
+        // An angle that is not a number (a text "NaN" in the cell) is no key: in the map it
+        // would stand for whichever angle it met and take over that angle's values.
+        if (std::isnan(angle)) return;
         _STRUCT_ELEMENT& element = rules[tableName][steelGrade][angle];
         // Rows of one angle repeat its multiplicator per diameter; one left at 0 does not
         // erase what another row gave.

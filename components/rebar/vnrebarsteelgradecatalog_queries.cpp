@@ -2,6 +2,7 @@
 // the container afresh, so an edit made through any catalogue object shows at once.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <string>
 #include <utility>
@@ -179,8 +180,11 @@ bool CVnRebarSteelGradeCatalog::GetFamilySteelgrade(CStringList& names, const wc
             !m_pMdbContainer->getColumnAsDouble(family, L"Diameter_Nominal", diameters) ||
             static_cast<size_t>(barNames.GetSize()) != diameters.size())
             return false;
+        // A diameter that is not a number (a text "NaN" in the cell) sorts last: compared as
+        // it is, it would leave the whole list out of order.
         std::vector<std::pair<double, CString>> bars;
-        for (size_t i = 0; i < diameters.size(); ++i) bars.emplace_back(diameters[i], barNames[i]);
+        for (size_t i = 0; i < diameters.size(); ++i)
+            bars.emplace_back(std::isnan(diameters[i]) ? -HUGE_VAL : diameters[i], barNames[i]);
         std::sort(bars.begin(), bars.end(),
                   [](const auto& a, const auto& b) { return a.first > b.first; });
         for (const auto& [diameter, name] : bars)
@@ -392,7 +396,8 @@ bool CVnRebarSteelGradeCatalog::ImportSteelgrade(Row& row, CString family, doubl
         for (std::size_t i = 0; i < barKeys.size(); ++i) {
             const BarColumn& column = kBarColumns[i];
             double value = VariantToDouble(row[barKeys[i].column]);
-            if (value == rebar::kNotGiven)
+            // A text that reads as "not a number" gives no value, as -1 does.
+            if (value == rebar::kNotGiven || std::isnan(value))
                 value = column.whenNotGiven;
             else
                 value = toFamilyUnit(scaled(value, column.scaling, scale), barKeys[i]);
@@ -406,8 +411,8 @@ bool CVnRebarSteelGradeCatalog::ImportSteelgrade(Row& row, CString family, doubl
             double value = rebar::kUndefinedValue;
             if (cell.vt == VT_EMPTY)
                 SetAreMillAndMaxStockLengthValid(false);
-            else
-                value = toFamilyUnit(VariantToDouble(cell) * scale, stockKeys[i]);
+            else if (const double stored = VariantToDouble(cell); !std::isnan(stored))
+                value = toFamilyUnit(stored * scale, stockKeys[i]);
             (record.*column.setter)(value);
         }
         record.setFamily(family);

@@ -1,6 +1,9 @@
 // Units pool and per-document caches: in which unit each family stores each parameter, read
 // from the "Units" table once per drawing document and shared by every catalogue object
 // while that document is current.
+#include <optional>
+#include <unordered_map>
+
 #include "rebar/host/cad.h"
 #include "rebar/vnguard.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
@@ -41,18 +44,23 @@ bool CVnRebarSteelGradeCatalog::FillUnitsPool(UnitsPool& pool) {
         CStringArray columns, families;
         if (!m_pMdbContainer || !m_pMdbContainer->getTableFiends(kUnits, columns)) return false;
         readFamilies(*m_pMdbContainer, columns, families);
+        // Hundreds of families repeat the same few unit texts ("mm", "kg/m"): each distinct
+        // text is parsed once per fill; nullopt marks one that is no unit.
+        std::unordered_map<std::wstring, std::optional<CVnUnit>> parsed;
         for (INT_PTR c = 0; c < columns.GetSize(); ++c) {
             CStringArray cells;
             if (!m_pMdbContainer->getColumnAsString(kUnits, columns[c], cells) ||
                 cells.GetSize() != families.GetSize())
                 continue;
             for (INT_PTR row = 0; row < cells.GetSize(); ++row) {
-                CVnUnit unit;
-                if (cells[row].IsEmpty() ||
-                    CVnUnitManager::UnitFromString(cells[row], unit, 1.0) != 0)
-                    continue;
+                if (cells[row].IsEmpty()) continue;
+                auto [entry, fresh] = parsed.try_emplace(text(cells[row]));
+                if (CVnUnit unit;
+                    fresh && CVnUnitManager::UnitFromString(cells[row], unit, 1.0) == 0)
+                    entry->second = unit;
+                if (!entry->second) continue;
                 // The first row that names a family wins for each parameter.
-                pool[text(families[row])].emplace(text(columns[c]), UNITINFO{unit, {}});
+                pool[text(families[row])].emplace(text(columns[c]), UNITINFO{*entry->second, {}});
             }
         }
         return !pool.empty();

@@ -1,6 +1,7 @@
 #include "vntl/sqlitedb.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <utility>
 
 namespace vntl::sqlite {
@@ -277,6 +279,37 @@ void syncFolder(const std::string& folder) {
         throw fileError("the file was replaced, but its folder cannot be flushed", errnum);
 }
 
+// The temporary file of a save is named after the catalogue, the machine and the process:
+// "<file>.saving-<host>-<pid>-XXXXXX". A save killed before its rename leaves it behind; the
+// name lets a later save recognise it as abandoned and remove it.
+std::string temporaryPrefix(const std::string& fileName) {
+    char host[256] = {};
+    if (::gethostname(host, sizeof host - 1) != 0) host[0] = '\0';
+    return fileName + ".saving-" + host + "-";
+}
+
+// Removes the temporary files left beside the catalogue by saves on this machine whose process
+// is gone. Files of live processes (a save under way elsewhere) and of other machines sharing
+// the folder are left alone, as is anything that does not parse.
+void removeAbandonedSaves(const std::filesystem::path& folder, const std::string& prefix) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::string_view rest = std::string_view(name).substr(prefix.size());
+        const std::size_t dash = rest.find('-');
+        if (dash == 0 || dash == std::string_view::npos || dash > 9) continue;
+        if (rest.substr(0, dash).find_first_not_of("0123456789") != std::string_view::npos)
+            continue;
+        const pid_t pid = static_cast<pid_t>(std::stol(std::string(rest.substr(0, dash))));
+        if (pid <= 0 || pid == ::getpid()) continue;
+        if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
+        std::error_code ignored;
+        fs::remove(it->path(), ignored);
+    }
+}
+
 }  // namespace
 
 void saveAtomically(Database& source, const std::string& path) {
@@ -289,7 +322,9 @@ void saveAtomically(Database& source, const std::string& path) {
     }
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    TemporaryFile temp((folder / (target.filename().string() + ".saving-XXXXXX")).string());
+    const std::string prefix = temporaryPrefix(target.filename().string());
+    removeAbandonedSaves(folder, prefix);
+    TemporaryFile temp((folder / (prefix + std::to_string(::getpid()) + "-XXXXXX")).string());
 
     // The new file gets the permissions of the one it replaces (mkstemp makes it private).
     struct stat existing {};

@@ -1,23 +1,16 @@
 #include "vntl/tablestore.h"
 
-#include <fcntl.h>
-#include <locale.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <wctype.h>
-
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cmath>
-#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <optional>
 #include <unordered_map>
 #include <utility>
 
+#include "vntl/cellmatch.h"
 #include "vntl/sqlitedb.h"
+#include "vntl/storefile.h"
 
 // How reading stays cheap. The catalogue reads whole columns far more often than it writes, so
 // every query shape (one column of a table, one row by row id, the row ids of a table) is
@@ -29,102 +22,16 @@
 
 namespace vntl {
 
+using storefile::fail;
+using storefile::Failure;
+using storefile::FileKind;
+using storefile::importAccessFile;
+using storefile::inQuotes;
+using storefile::inspectFile;
+using storefile::verifyContent;
+using storefile::wide;
+
 namespace {
-
-// The failure of a store operation, with the reason the caller will show.
-struct Failure {
-    std::wstring reason;
-};
-
-[[noreturn]] void fail(std::wstring reason) {
-    throw Failure{std::move(reason)};
-}
-
-std::wstring inQuotes(const std::wstring& name) {
-    return L"\"" + name + L"\"";
-}
-
-std::wstring wide(const std::string& utf8) {
-    return sqlite::fromUtf8(utf8);
-}
-
-// SQLite folds only ASCII letters when it matches identifiers; names here match the same way.
-wchar_t asciiLower(wchar_t c) {
-    return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c;
-}
-
-std::wstring identifierKey(std::wstring_view name) {
-    std::wstring key(name);
-    for (wchar_t& c : key) c = asciiLower(c);
-    return key;
-}
-
-bool sameIdentifier(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    return true;
-}
-
-// Cell texts, unlike names, match ignoring case in every script ("Ö" = "ö", "Ж" = "ж"). The C
-// library's Unicode tables come from the "C.UTF-8" locale, independent of the user's own; where
-// no UTF-8 locale exists a built-in fold covers Latin-1, Greek and Cyrillic.
-locale_t unicodeCtype() {
-    static const locale_t locale = [] {
-        for (const char* name : {"C.UTF-8", "C.utf8", "en_US.UTF-8"}) {
-            if (locale_t found = newlocale(LC_CTYPE_MASK, name, locale_t{})) return found;
-        }
-        return locale_t{};
-    }();
-    return locale;
-}
-
-wchar_t builtInFold(wchar_t c) {
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
-        (c >= 0x410 && c <= 0x42F))
-        return c + 0x20;
-    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
-    if (c == 0x3C2) return 0x3C3;  // final sigma
-    return c;
-}
-
-wchar_t foldCase(wchar_t c) {
-    if (c < 0x80) return asciiLower(c);
-    // Upper then lower also unites letters with two lower forms (final sigma, long s).
-    if (locale_t locale = unicodeCtype())
-        return static_cast<wchar_t>(towlower_l(towupper_l(static_cast<wint_t>(c), locale), locale));
-    return builtInFold(c);
-}
-
-bool sameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) return false;  // simple case folding keeps the length
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i] && foldCase(a[i]) != foldCase(b[i])) return false;
-    return true;
-}
-
-// Exact: 3 matches 3.0, but 2^53 + 1 does not match the double nearest to it.
-bool sameNumber(long long integer, double real) {
-    constexpr double kLimit = 9223372036854775808.0;  // 2^63
-    if (!std::isfinite(real) || real != std::trunc(real) || real < -kLimit || real >= kLimit)
-        return false;
-    return static_cast<long long>(real) == integer;
-}
-
-bool cellMatches(const Cell& cell, const Cell& value) {
-    if (cell.index() == 0 || value.index() == 0) return cell.index() == value.index();
-    if (const auto* text = std::get_if<std::wstring>(&value)) {
-        const auto* other = std::get_if<std::wstring>(&cell);
-        return other != nullptr && sameTextIgnoringCase(*other, *text);
-    }
-    if (std::holds_alternative<std::wstring>(cell)) return false;
-    const auto* ci = std::get_if<long long>(&cell);
-    const auto* vi = std::get_if<long long>(&value);
-    if (ci != nullptr && vi != nullptr) return *ci == *vi;
-    if (ci != nullptr) return sameNumber(*ci, std::get<double>(value));
-    if (vi != nullptr) return sameNumber(*vi, std::get<double>(cell));
-    return std::get<double>(cell) == std::get<double>(value);
-}
 
 bool isBlank(const Cell& cell) {
     if (cell.index() == 0) return true;
@@ -190,76 +97,6 @@ std::vector<const Cell*> namedCells(const TableInfo& info, const Row& values) {
     return assigned;
 }
 
-// The first 100 bytes of a database file: enough to tell what it is and whether it is whole.
-struct FileHeader {
-    std::array<unsigned char, 100> bytes{};
-    std::size_t size = 0;
-
-    [[nodiscard]] bool has(std::size_t offset, std::string_view text) const {
-        return size >= offset + text.size() &&
-               std::memcmp(bytes.data() + offset, text.data(), text.size()) == 0;
-    }
-    [[nodiscard]] unsigned long bigEndian(std::size_t offset, int width) const {
-        unsigned long value = 0;
-        for (int i = 0; i < width; ++i) value = (value << 8) | bytes[offset + i];
-        return value;
-    }
-};
-
-// Refuses, with a reason a person can act on, anything that cannot be a whole catalogue
-// database, before SQLite sees it; SQLite itself would take an empty file for a new database.
-void inspectFile(const std::wstring& path, const std::string& file) {
-    struct stat status {};
-    if (::stat(file.c_str(), &status) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            fail(L"the file " + inQuotes(path) + L" does not exist");
-        fail(L"cannot open " + inQuotes(path) + L": " + wide(sqlite::systemError(errno)));
-    }
-    if (S_ISDIR(status.st_mode)) fail(inQuotes(path) + L" is a folder, not a catalogue file");
-    if (!S_ISREG(status.st_mode)) fail(inQuotes(path) + L" is not a regular file");
-    if (status.st_size == 0) fail(L"the file " + inQuotes(path) + L" is empty");
-
-    FileHeader header;
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) fail(L"cannot open " + inQuotes(path) + L": " + wide(sqlite::systemError(errno)));
-    const ssize_t got = ::read(fd, header.bytes.data(), header.bytes.size());
-    ::close(fd);
-    header.size = got > 0 ? static_cast<std::size_t>(got) : 0;
-
-    using namespace std::string_view_literals;
-    if (header.has(4, "Standard Jet DB"sv) || header.has(4, "Standard ACE DB"sv)) {
-        fail(inQuotes(path) +
-             L" is an Access database; Access files are read-only and not supported yet");
-    }
-    if (!header.has(0, "SQLite format 3\0"sv))
-        fail(inQuotes(path) + L" is not a catalogue database");
-    const std::wstring damaged = L"the catalogue " + inQuotes(path) + L" is damaged: ";
-    if (header.size < header.bytes.size()) fail(damaged + L"its header is cut short");
-    unsigned long pageSize = header.bigEndian(16, 2);
-    if (pageSize == 1) pageSize = 65536;
-    if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0)
-        fail(damaged + L"its header is invalid");
-    const auto size = static_cast<unsigned long long>(status.st_size);
-    // The page count in the header is trustworthy only when the file's last writer kept it.
-    const unsigned long long pages = header.bigEndian(28, 4);
-    const bool pagesKnown = pages != 0 && header.bigEndian(24, 4) == header.bigEndian(92, 4);
-    if (pagesKnown && size < pages * pageSize) {
-        fail(damaged + L"it is cut short (" + std::to_wstring(size) + L" of " +
-             std::to_wstring(pages * pageSize) + L" bytes)");
-    }
-    if (size % pageSize != 0) fail(damaged + L"it is cut short");
-}
-
-// The copy in memory must read back whole before it replaces what the store serves.
-void verifyContent(sqlite::Database& db, const std::wstring& path) {
-    auto check = db.prepare("PRAGMA quick_check(1)");
-    std::wstring verdict = check.step() ? check.columnText(0) : L"no verdict";
-    if (verdict == L"ok") return;
-    const std::wstring banner = L"*** in database main ***\n";  // says nothing to a person
-    if (verdict.rfind(banner, 0) == 0) verdict.erase(0, banner.size());
-    fail(L"the catalogue " + inQuotes(path) + L" is damaged (" + verdict + L")");
-}
-
 }  // namespace
 
 struct TableStore::Impl {
@@ -276,6 +113,7 @@ struct TableStore::Impl {
 
     sqlite::Database db;
     std::string file;  // absolute, so a later change of working folder cannot redirect a save
+    bool fromAccess = false;  // read from an Access file, which is never written back
     std::vector<TableInfo> tables;
     std::unordered_map<std::wstring, std::size_t> byKey;  // identifierKey(name) -> index
 };
@@ -363,7 +201,7 @@ std::vector<std::pair<int, long long>> TableStore::Impl::matching(TableInfo& inf
                             info.sqlName + " ORDER BY " + rowid);
     std::vector<std::pair<int, long long>> found;
     for (int index = 0; select->step(); ++index) {
-        if (!cellMatches(readCell(*select, 1), value)) continue;
+        if (!cellMatchesValue(readCell(*select, 1), value)) continue;
         found.emplace_back(index, select->columnInt64(0));
         if (firstOnly) break;
     }
@@ -407,11 +245,13 @@ TableStore::Impl& TableStore::impl() {
 bool TableStore::open(const std::wstring& path) {
     return guarded([&] {
         const std::string file = sqlite::toUtf8(path);
-        inspectFile(path, file);
+        const bool fromAccess = inspectFile(path, file) == FileKind::access;
         std::unique_ptr<Impl> loaded;
         try {
             sqlite::Database memory = sqlite::Database::memory();
-            {
+            if (fromAccess) {
+                importAccessFile(path, file, memory);
+            } else {
                 sqlite::Database source = sqlite::Database::file(file, SQLITE_OPEN_READONLY);
                 sqlite3_busy_timeout(source.handle(), 2000);  // another program may be writing
                 memory.copyFrom(source);
@@ -423,6 +263,7 @@ bool TableStore::open(const std::wstring& path) {
         }
         if (loaded->tables.empty()) fail(L"the file " + inQuotes(path) + L" holds no tables");
         loaded->file = std::filesystem::absolute(file).string();
+        loaded->fromAccess = fromAccess;
         std::wstring newPath = path;
         impl_ = std::move(loaded);
         path_ = std::move(newPath);
@@ -433,6 +274,10 @@ bool TableStore::open(const std::wstring& path) {
 bool TableStore::save() {
     return guarded([&] {
         Impl& store = impl();
+        if (store.fromAccess) {
+            fail(inQuotes(path_) +
+                 L" is an Access file, which is read-only here; convert it with rebarcat convert");
+        }
         try {
             sqlite::saveAtomically(store.db, store.file);
         } catch (const sqlite::Error& error) {
@@ -608,6 +453,26 @@ bool TableStore::deleteRows(const std::wstring& table, const std::wstring& col, 
         transaction.commit();
         info.rowids.reset();
         ++revision_;
+    });
+}
+
+bool TableStore::saveAs(const std::wstring& path) {
+    return guarded([&] {
+        Impl& store = impl();
+        const std::string file = sqlite::toUtf8(path);
+        std::error_code ignored;
+        if (store.fromAccess && std::filesystem::equivalent(file, store.file, ignored)) {
+            fail(L"the Access file " + inQuotes(path) +
+                 L" is read-only here; save the catalogue as another file");
+        }
+        try {
+            sqlite::saveAtomically(store.db, file);
+        } catch (const sqlite::Error& error) {
+            fail(L"cannot save the catalogue as " + inQuotes(path) + L": " + wide(error.what()));
+        }
+        store.file = std::filesystem::absolute(file).string();
+        store.fromAccess = false;
+        path_ = path;
     });
 }
 

@@ -42,10 +42,12 @@ public:
 
     // Loads the catalogue file at `path` into memory; the file is not kept open. Refuses
     // anything that is not a sound catalogue database (missing, a folder, empty, another file
-    // type, damaged, an Access file, no tables), in which case what was loaded before stays.
+    // type, damaged, no tables), in which case what was loaded before stays. A genuine Access
+    // file is read as well (see accessimport.h), in a helper process so a damaged one cannot
+    // bring the caller down; it stays read-only.
     [[nodiscard]] bool open(const std::wstring& path);
     // Writes the whole database over its file: all or nothing, the previous file stays intact
-    // on any failure.
+    // on any failure. Refused for an Access file, which is never written.
     [[nodiscard]] bool save();
 
     // The path given to the last successful open(); empty before.
@@ -80,6 +82,11 @@ public:
     // Removes every row whose cell in `col` matches `value`; false when none did.
     [[nodiscard]] bool deleteRows(const std::wstring& table, const std::wstring& col,
                                   const Cell& value);
+
+    // Writes the whole database as a catalogue file at `path`, all or nothing, replacing any
+    // file there; the store then belongs to that file, so save() writes there too. This is how
+    // an Access file becomes a catalogue file; writing over the Access file itself is refused.
+    [[nodiscard]] bool saveAs(const std::wstring& path);
 
 private:
     struct Impl;

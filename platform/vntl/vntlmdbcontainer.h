@@ -6,6 +6,13 @@
 // numbers compare exactly; a text never matches a number. Empty cells read as empty variants
 // (VT_EMPTY), as empty texts from getColumnAsString and as 0 from the numeric column reads.
 // Every operation answers false (or -1) on failure and says why through getLastError().
+//
+// The catalogue reads whole columns at every question and never keeps what it read, so the
+// container keeps it instead: the table list, each table's column names and counts, and each
+// column's cells, decoded once and kept until the content changes. Everything kept belongs to
+// one revision of the store, which moves with every successful Initialize and every change of
+// content, so a write through any path (or another file) is seen by the next read. Only
+// successful reads are kept; a failing read asks the store again and reports what it says.
 #pragma once
 
 #include <map>
@@ -68,6 +75,27 @@ public:
     CString getLastError() const;
 
 private:
+    struct Cache;
+    struct DecodedTable;
+    struct DecodedColumn;
+    struct RowLayout;
+    struct MissedLookup;
+
+    // What is kept for the store's current revision; emptied first when the revision moved.
+    Cache& cache();
+    DecodedTable* keptTable(const CString& table);
+    DecodedTable& keptTableForFilling(const CString& table);
+    const std::vector<CString>* columnNames(const CString& table);
+    DecodedColumn* decodedColumn(const CString& table, const CString& column);
+    const RowLayout* rowLayout(const CString& table);
+
+    // Outcome of a call the store answered, and of one answered from what is kept.
+    bool stored(bool ok);
+    bool served();
+
     std::unique_ptr<vntl::TableStore> m_store;
-    CString m_lastError;
+    std::unique_ptr<Cache> m_cache;
+    mutable CString m_lastError;
+    // A by-value look-up answered -1 from kept cells: the store words the reason when asked.
+    mutable std::unique_ptr<MissedLookup> m_missed;
 };

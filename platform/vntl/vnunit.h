@@ -74,9 +74,10 @@ public:
     //    (18 1/2", -3/4", 0"), otherwise a blank and the name (12.5 mm); nothing for the
     //    plain number.
     // The text is written into buffer (bufferSize characters with the terminator) and
-    // returned. A text that does not fit is replaced by the shortest digits of the value
-    // (-1.797693134862316e+150), and if those do not fit either by an empty text: a number
-    // is never cut. String2Double of the text gives back exactly the value shown.
+    // returned. A text that does not fit, or is longer than String2Double reads (256
+    // characters), is replaced by the shortest digits of the value (-1.797693134862316e+150),
+    // and if those do not fit either by an empty text: a number is never cut. String2Double
+    // of the text gives back exactly the value shown.
     CString Double2String(wchar_t* buffer, double value, int fromSI, const wchar_t* numberFormat,
                           int appendName, int usePrecision, int bufferSize) const;
 

@@ -145,6 +145,12 @@ CString CVnUnit::Double2String(wchar_t* buffer, double value, int fromSI,
     bool halvings = false;
     CString text = formatNumber(valueInUnit, numberFormat, usePrecision, halvings);
     if (appendName) text += nameSuffix(halvings);
+    if (text.GetLength() > static_cast<int>(vnunit::kMaxTypedLength)) {
+        // More characters than String2Double reads (a huge value with its decimals): the
+        // shortest digits read back, the long form would not.
+        text = shortestText(valueInUnit);
+        if (appendName) text += nameSuffix(false);
+    }
     if (!buffer || bufferSize <= 0) return text;
     if (text.GetLength() >= bufferSize) {
         // Too long for the caller's buffer (the catalogue's undefined value has 151 digits

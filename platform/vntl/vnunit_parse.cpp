@@ -12,9 +12,11 @@
 namespace {
 
 // Longer than any value a person types; longer texts are refused unread.
-constexpr std::size_t kMaxTextLength = 256;
-// Longest run of number characters handed to from_chars; more digits than a double holds.
-constexpr std::size_t kMaxNumberLength = 64;
+constexpr std::size_t kMaxTextLength = vnunit::kMaxTypedLength;
+// Longest run of number characters handed to from_chars: a whole text's worth, because a value
+// shown with its decimals (Double2String) may need a hundred digits before the point or more,
+// and it must read back.
+constexpr std::size_t kMaxNumberLength = kMaxTextLength;
 
 constexpr bool isDigit(wchar_t ch) {
     return ch >= L'0' && ch <= L'9';

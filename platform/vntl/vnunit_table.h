@@ -122,6 +122,10 @@ private:
 // or around "/" are forgiven. nullopt for anything else, volumes included.
 std::optional<Composition> parseUnitText(std::wstring_view text);
 
+// The longest text CVnUnit::String2Double reads; Double2String never shows a longer one, so
+// that whatever is shown reads back.
+inline constexpr std::size_t kMaxTypedLength = 256;
+
 // Blanks a person may type or paste around numbers and units.
 constexpr bool isBlank(wchar_t ch) {
     return ch == L' ' || ch == L'\t' || ch == L'\u00A0' || ch == L'\u2009' || ch == L'\u202F';

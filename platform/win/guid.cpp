@@ -1,9 +1,14 @@
 #include "win/guid.h"
 
+#include <pthread.h>
 #include <sys/random.h>
 
+#include <array>
+#include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
+#include <mutex>
 #include <random>
 
 namespace {
@@ -21,6 +26,43 @@ void fillRandom(void* buffer, std::size_t size) {
     if (filled == size) return;
     std::random_device device;
     for (; filled < size; ++filled) bytes[filled] = static_cast<unsigned char>(device());
+}
+
+// getrandom costs a system call whatever the size (about a microsecond on a virtual machine),
+// and the catalogue makes a GUID for every bar record it hands out. So each thread draws its
+// random bytes a few kilobytes at a time and hands them out 16 at a time, each used once.
+// A forked child inherits the forking thread's unused bytes; they must not make the same GUIDs
+// as the parent's next ones, so a fork empties every pool (the generation moves on).
+std::atomic<unsigned> forkGeneration{0};
+
+class RandomPool {
+public:
+    void take(void* buffer, std::size_t size) {
+        const unsigned generation = forkGeneration.load(std::memory_order_relaxed);
+        if (generation != generation_ || size > bytes_.size() - used_) {
+            fillRandom(bytes_.data(), bytes_.size());
+            used_ = 0;
+            generation_ = generation;
+        }
+        std::memcpy(buffer, bytes_.data() + used_, size);
+        std::memset(bytes_.data() + used_, 0, size);  // handed out: not kept in memory
+        used_ += size;
+    }
+
+private:
+    std::array<unsigned char, 4096> bytes_{};
+    std::size_t used_ = sizeof bytes_;
+    unsigned generation_ = 0;
+};
+
+void randomBytes(void* buffer, std::size_t size) {
+    static std::once_flag registered;
+    std::call_once(registered, [] {
+        pthread_atfork(nullptr, nullptr,
+                       [] { forkGeneration.fetch_add(1, std::memory_order_relaxed); });
+    });
+    thread_local RandomPool pool;
+    pool.take(buffer, size);
 }
 
 int hexValue(wchar_t ch) {
@@ -68,7 +110,7 @@ bool parseGuid(LPCWSTR text, GUID& guid) {
 HRESULT CoCreateGuid(GUID* pguid) {
     if (!pguid) return E_INVALIDARG;
     GUID guid;
-    fillRandom(&guid, sizeof guid);
+    randomBytes(&guid, sizeof guid);
     guid.Data3 = static_cast<std::uint16_t>((guid.Data3 & 0x0FFF) | 0x4000);   // version 4
     guid.Data4[0] = static_cast<std::uint8_t>((guid.Data4[0] & 0x3F) | 0x80);  // RFC 4122 variant
     *pguid = guid;

@@ -240,3 +240,110 @@ TEST_F(Rebarcat, HookShowsEachAngleOfTheStandardsTableInTheFamilysUnits) {
     EXPECT_EQ(run({"hook", "ACI", "Grade 60", "0.625", "--minimal", "tie"}).status, 2);
     EXPECT_EQ(run({"hook", "ACI", "Grade 60", "0.625", "--angle", "ninety"}).status, 2);
 }
+
+TEST_F(Rebarcat, AFileThatIsNoCatalogueExitsWithTwoAndSaysWhatItIs) {
+    testsupport::TempFolder folder;
+    const auto file = folder / "Notes.mdb";
+    std::ofstream(file) << "Name;Diameter;Weight\nHA12;12;0.888\n";
+    for (const char* command : {"info", "families"}) {
+        SCOPED_TRACE(command);
+        Outcome outcome = run({command, "--catalog", file.string()});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_TRUE(outcome.out.empty()) << outcome.out;
+        EXPECT_NE(outcome.err.find("rebarcat: cannot read " + file.string() + ": "),
+                  std::string::npos)
+            << outcome.err;
+        EXPECT_NE(outcome.err.find("is not a catalogue database"), std::string::npos)
+            << outcome.err;
+        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << "one line";
+    }
+}
+
+TEST_F(Rebarcat, FamiliesListsACatalogueOfTwoThousandFamilies) {
+    testsupport::TempFolder folder;
+    const auto file = folder / "Large.mdb";
+    std::string sql =
+        "CREATE TABLE \"Definition\" (\"Def_name\" TEXT);\n"
+        "INSERT INTO \"Definition\" VALUES ('Arrangements');\n"
+        "CREATE TABLE \"SteelGradeList\" (\"Name\" TEXT, \"Standard\" TEXT, \"RadiusDisplay\" "
+        "TEXT, \"Adherence\" TEXT, \"SteelLimit\" REAL);\n";
+    for (int i = 1; i <= 2000; ++i) {
+        const std::string family = "G" + std::to_string(i);
+        sql += "INSERT INTO \"SteelGradeList\" VALUES ('" + family + "', 'NF P 02-016', " +
+               "'Diameter', 'HA', 500);\n";
+        sql += "CREATE TABLE \"" + family + "\" (\"Name\" TEXT, \"Diameter_Nominal\" REAL);\n";
+        sql += "INSERT INTO \"" + family + "\" VALUES ('12', 12), ('16', 16);\n";
+    }
+    testsupport::buildDatabase(file, sql);
+
+    Outcome families = run({"families", "--catalog", file.string()});
+    ASSERT_EQ(families.status, 0) << families.err;
+    EXPECT_TRUE(families.err.empty()) << families.err;
+    EXPECT_EQ(std::count(families.out.begin(), families.out.end(), '\n'), 2001)
+        << "a heading and one line per family";
+    EXPECT_EQ(families.out.find("\nG1 "), families.out.find('\n')) << "in the list's order";
+    const size_t last = families.out.find("\nG2000 ");
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_NE(families.out.find("NF P 02-016", last), std::string::npos) << "with its standard";
+}
+
+TEST_F(Rebarcat, NumbersThatAreNotFiniteShowAsTheyAreOrAsNotGiven) {
+    testsupport::TempFolder folder;
+    const auto file = folder / "NonFinite.mdb";
+    testsupport::buildDatabaseFromFile(file, std::string(REBAR_FIXTURES) + "/bad_nonfinite.sql");
+    Outcome inf = run({"bar", "FE500 HA", "inf", "--catalog", file.string()});
+    ASSERT_EQ(inf.status, 0) << inf.err;
+    EXPECT_NE(inf.out.find("\nweight "), std::string::npos) << inf.out;
+    EXPECT_NE(inf.out.find("inf kg/m\n"), std::string::npos) << "infinite, not '-'\n" << inf.out;
+    EXPECT_NE(inf.out.find("-inf mm2\n"), std::string::npos) << inf.out;
+
+    Outcome nan = run({"bar", "Texts", "nan", "--catalog", file.string(), "--json"});
+    ASSERT_EQ(nan.status, 0) << nan.err;
+    EXPECT_NE(nan.out.find("\"weight\": null"), std::string::npos) << "'NaN' is a value not given\n"
+                                                                   << nan.out;
+    EXPECT_NE(nan.out.find("\"name\": \"NAN\""), std::string::npos) << nan.out;
+    EXPECT_EQ(nan.out.find("nan"), std::string::npos) << "no value shows as nan\n" << nan.out;
+}
+
+TEST_F(Rebarcat, ConvertWritesAnAccessFileAsACatalogueFileThatInfoReadsLikeTheOriginal) {
+    const std::filesystem::path access =
+        std::filesystem::path(REBAR_ACCESS_SAMPLES) / "testV1997.mdb";
+    if (!std::filesystem::exists(access)) GTEST_SKIP() << "no sample Access file at " << access;
+    testsupport::TempFolder folder;
+    const auto converted = folder / "Converted.mdb";
+    Outcome convert = run({"convert", access.string(), converted.string()});
+    ASSERT_EQ(convert.status, 0) << convert.err;
+    EXPECT_EQ(convert.out,
+              "table   rows\nTable1  2\nTable2  0\nTable3  0\nTable4  0\n"
+              "copied 4 tables, 2 rows to " +
+                  converted.string() + "\n");
+    const std::string written = testsupport::readFile(converted);
+    EXPECT_EQ(written.rfind("SQLite format 3", 0), 0u) << "a catalogue file of our own";
+
+    Outcome again = run({"convert", access.string(), converted.string()});
+    EXPECT_EQ(again.status, 2);
+    EXPECT_NE(again.err.find("already exists; add --force"), std::string::npos) << again.err;
+    EXPECT_EQ(testsupport::readFile(converted), written);
+    Outcome forced = run({"convert", access.string(), converted.string(), "--force"});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    Outcome copy = run({"convert", converted.string(), (folder / "Copy.mdb").string()});
+    ASSERT_EQ(copy.status, 0) << copy.err;
+    EXPECT_NE(copy.out.find("copied 4 tables, 2 rows"), std::string::npos) << "SQLite to SQLite";
+
+    // Not a bar catalogue (no definition record), but info reads both files alike.
+    for (const auto& catalogue : {access, converted}) {
+        SCOPED_TRACE(catalogue.string());
+        Outcome info = run({"info", "--catalog", catalogue.string()});
+        ASSERT_EQ(info.status, 0) << info.err;
+        EXPECT_EQ(info.out.rfind("catalog        " + catalogue.string() + "\n", 0), 0u) << info.out;
+        EXPECT_NE(info.out.find("\nbar catalogue  no\n"), std::string::npos) << info.out;
+    }
+
+    EXPECT_EQ(run({"convert", access.string()}).status, 2);
+    EXPECT_EQ(run({"convert", access.string(), access.string(), "--force"}).status, 2);
+    const auto none = folder / "None.mdb";
+    Outcome missing = run({"convert", none.string(), (folder / "Out.mdb").string()});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("does not exist"), std::string::npos) << missing.err;
+    EXPECT_FALSE(std::filesystem::exists(folder / "Out.mdb"));
+}

@@ -428,3 +428,37 @@ TEST(TableStore, FailedSaveLeavesThePreviousFileAsItWas) {
 }
 
 }  // namespace
+
+// A save killed before its rename leaves "<file>.saving-<host>-<pid>-XXXXXX" behind. The next
+// save removes those of dead processes on this machine and nothing else.
+TEST(TableStore, ASaveRemovesTheTemporaryFilesOfKilledSavesOnly) {
+    Scratch scratch;
+    const fs::path file = scratch.build("catalogue.sql");
+    char host[256] = {};
+    ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
+    const std::string prefix = file.filename().string() + ".saving-" + host + "-";
+
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ASSERT_GT(dead, 0);
+    ASSERT_EQ(::waitpid(dead, nullptr, 0), dead);
+    const std::set<std::string> kept = {
+        prefix + std::to_string(::getppid()) + "-a1b2c3",  // a save under way elsewhere
+        file.filename().string() + ".saving-another.host-" + std::to_string(dead) + "-a1b2c3",
+        prefix + "not-a-pid",
+        "other.mdb.saving-" + std::string(host) + "-" + std::to_string(dead) + "-a1b2c3",
+    };
+    for (const std::string& name : kept) writeBytes(scratch.file(name), "left");
+    writeBytes(scratch.file(prefix + std::to_string(dead) + "-a1b2c3"), "abandoned");
+
+    TableStore store;
+    ASSERT_TRUE(store.open(file.wstring()));
+    ASSERT_TRUE(store.save());
+
+    std::set<std::string> listing;
+    for (const auto& entry : fs::directory_iterator(file.parent_path()))
+        listing.insert(entry.path().filename().string());
+    std::set<std::string> expected = kept;
+    expected.insert(file.filename().string());
+    EXPECT_EQ(listing, expected);
+}

@@ -1,9 +1,15 @@
 #include "win/guid.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstring>
 #include <cwctype>
+#include <set>
 #include <string>
+#include <thread>
+#include <vector>
 
 TEST(Guid, TextFormIsBracedUpperCaseHex) {
     const GUID known = {
@@ -62,4 +68,37 @@ TEST(Guid, TextRoundTripsThroughClsidFromString) {
     EXPECT_EQ(IIDFromString(L"(7F04A3BD-4A63-4864-BB3F-52DD85D45042)", &iid), CO_E_IIDSTRING);
     ASSERT_EQ(CLSIDFromString(nullptr, &parsed), S_OK);
     EXPECT_EQ(parsed, CLSID_NULL);
+}
+
+// Records are told apart by their GUIDs, so none may repeat: not over many thousands, not
+// between threads, and not between a process and a child it forks while holding random bytes
+// it has not used yet.
+TEST(Guid, NoGuidRepeatsAcrossCallsThreadsAndForks) {
+    std::vector<GUID> made(20000);
+    std::thread other([&] {
+        for (std::size_t i = 0; i < made.size() / 2; ++i) CoCreateGuid(&made[i]);
+    });
+    for (std::size_t i = made.size() / 2; i < made.size(); ++i) CoCreateGuid(&made[i]);
+    other.join();
+    auto less = [](const GUID& a, const GUID& b) { return std::memcmp(&a, &b, sizeof a) < 0; };
+    std::set<GUID, decltype(less)> distinct(made.begin(), made.end(), less);
+    EXPECT_EQ(distinct.size(), made.size());
+
+    int channel[2];
+    ASSERT_EQ(::pipe(channel), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        GUID inChild;
+        CoCreateGuid(&inChild);
+        const bool sent = ::write(channel[1], &inChild, sizeof inChild) == sizeof inChild;
+        ::_exit(sent ? 0 : 1);
+    }
+    GUID inParent, inChild;
+    CoCreateGuid(&inParent);
+    ASSERT_EQ(::read(channel[0], &inChild, sizeof inChild), static_cast<ssize_t>(sizeof inChild));
+    ::waitpid(child, nullptr, 0);
+    ::close(channel[0]);
+    ::close(channel[1]);
+    EXPECT_NE(inParent, inChild) << "a forked child made its parent's next GUID";
 }

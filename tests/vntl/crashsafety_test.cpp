@@ -1,0 +1,658 @@
+// What a detailer keeps when the program dies in the middle of saving a catalogue, or when the
+// disk fills up while it writes: the file on disk is always one whole saved state, never a mix.
+//
+// A child process opens a realistic catalogue through the container and saves it again and
+// again, stamping a new counter into the definition record and into the first and last bar of
+// every family before each save; the parent kills it at a random moment and then checks what
+// is on disk. The seed of the random moments is printed; REBAR_CRASH_SEED=<seed> replays the
+// same moments, as fractions of a save (the time a save takes varies from run to run), and
+// REBAR_CRASH_TRIALS=<n> changes the number of kills.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <random>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "vntl/vntlmdbcontainer.h"
+#include "win/utf8.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kFamilies = 20;
+constexpr int kBarsPerFamily = 30;
+const char kCatalogueName[] = "catalogue.mdb";
+// What the store names its temporary file: the catalogue's name, this, and a unique suffix.
+const char kTemporaryInfix[] = ".saving-";
+
+std::string readBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string familyName(int family) {
+    char name[32];
+    std::snprintf(name, sizeof name, "B500 F%02d", family + 1);
+    return name;
+}
+
+// A catalogue as the product ships them: a definition record, a steel-grade list, a units
+// table and 20 families of 30 bars with every bar column filled. About 100 KB.
+std::string catalogueSql() {
+    std::string sql =
+        "CREATE TABLE \"Definition\" (\"Def_version\" TEXT, \"Def_name\" TEXT, "
+        "\"Def_editorname\" TEXT, \"Def_type\" INTEGER, \"Def_comment\" TEXT, "
+        "\"Def_lastupdate\" TEXT);\n"
+        "INSERT INTO \"Definition\" VALUES ('{5A1C0B7E-0000-4000-8000-000000000001}', "
+        "'Arrangements', 'Bureau d''études', 1, 'save 0', '2024/05/02');\n"
+        "CREATE TABLE \"SteelGradeList\" (\"Name\" TEXT, \"Standard\" TEXT, \"RadiusDisplay\" "
+        "TEXT, \"Adherence\" TEXT, \"SteelLimit\" REAL);\n"
+        "CREATE TABLE \"Units\" (\"Family\" TEXT, \"Diameter_Real\" TEXT, \"Stirrup/Hook\" TEXT, "
+        "\"Anchor\" TEXT, \"Bend\" TEXT, \"Weight\" TEXT, \"Section\" TEXT, \"Perimeter\" TEXT, "
+        "\"MillStockLength\" TEXT, \"MaxStockLength\" TEXT);\n";
+    for (int f = 0; f < kFamilies; ++f) {
+        const std::string family = familyName(f);
+        sql += "INSERT INTO \"SteelGradeList\" VALUES ('" + family +
+               "', 'NF EN 1992-1-1', 'Diameter', 'HA', " + std::to_string(400 + 5 * f) + ");\n";
+        sql += "INSERT INTO \"Units\" VALUES ('" + family +
+               "', 'mm', 'mm', 'mm', 'mm', 'kg/m', 'mm2', 'mm', 'm', 'm');\n";
+        sql += "CREATE TABLE \"" + family +
+               "\" (\"Name\" TEXT, \"Diameter_Nominal\" REAL, \"Diameter_Real\" REAL, "
+               "\"Stirrup/Hook\" REAL, \"Anchor\" REAL, \"Bend\" REAL, \"LengthAnchor\" REAL, "
+               "\"Weight\" REAL, \"Section\" REAL, \"Perimeter\" REAL, \"MinimalEndLeg\" REAL, "
+               "\"MinimalInterLeg\" REAL, \"MinimalStraightBar\" REAL, \"MillStockLength\" REAL, "
+               "\"MaxStockLength\" REAL, \"LegLength\" REAL);\n";
+        for (int b = 0; b < kBarsPerFamily; ++b) {
+            const int d = 6 + 2 * b;  // nominal diameters in whole millimetres
+            const double grade = 1.0 + 0.001 * f;
+            char row[400];
+            std::snprintf(row, sizeof row,
+                          "INSERT INTO \"%s\" VALUES ('HA%d', %d, %.2f, %d, %d, %d, %d, %.4f, "
+                          "%.2f, %.2f, %d, %d, %d, 12, 15, 0);\n",
+                          family.c_str(), d, d, d * 1.02 * grade, 4 * d, 5 * d, 7 * d, 40 * d,
+                          d * d * 0.00617 * grade, d * d * 0.7854, d * 3.1416, 6 * d, 4 * d,
+                          10 * d);
+            sql += row;
+        }
+    }
+    return sql;
+}
+
+void buildCatalogue(const fs::path& file) {
+    fs::remove(file);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    char* error = nullptr;
+    const std::string script = "BEGIN;\n" + catalogueSql() + "COMMIT;";
+    const int rc = sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error);
+    const std::string message = error != nullptr ? error : "";
+    sqlite3_free(error);
+    sqlite3_close(db);
+    ASSERT_EQ(rc, SQLITE_OK) << message;
+}
+
+class Folder {
+public:
+    Folder() {
+        std::string pattern = (fs::temp_directory_path() / "crashsafety-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~Folder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    [[nodiscard]] const fs::path& path() const { return path_; }
+
+    [[nodiscard]] std::set<std::string> listing() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(path_))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+private:
+    fs::path path_;
+};
+
+CString text(const std::string& utf8) {
+    return CString(Utf8ToWide(utf8).c_str());
+}
+
+// The counter stamps of one saved state: the definition record's comment and the leg length
+// of the first and last bar of every family.
+bool stamp(VNTLMdbContainer& container, long counter) {
+    CStringArray comment;
+    comment.Add(text("save " + std::to_string(counter)));
+    if (!container.setColumnAsString(L"Definition", L"Def_comment", comment)) return false;
+    VNTLMdbContainer::Row marker;
+    marker[L"LegLength"] = COleVariant(static_cast<double>(counter));
+    for (int f = 0; f < kFamilies; ++f) {
+        const CString family = text(familyName(f));
+        if (!container.setTableLine(family, 0, marker) ||
+            !container.setTableLine(family, kBarsPerFamily - 1, marker))
+            return false;
+    }
+    return true;
+}
+
+// Every table, column and cell of the file except the stamps, as text, read with SQLite itself
+// so that the check does not rest on the code under test.
+std::string contentWithoutStamps(const fs::path& file) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return "cannot open";
+    }
+    std::vector<std::string> tables;
+    sqlite3_stmt* list = nullptr;
+    sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid", -1,
+                       &list, nullptr);
+    while (sqlite3_step(list) == SQLITE_ROW)
+        tables.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(list, 0)));
+    sqlite3_finalize(list);
+    std::string all;
+    for (const std::string& table : tables) {
+        all += "[" + table + "]";
+        sqlite3_stmt* rows = nullptr;
+        const std::string sql = "SELECT * FROM \"" + table + "\" ORDER BY rowid";
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &rows, nullptr) != SQLITE_OK) {
+            all += "unreadable";
+            continue;
+        }
+        const bool family = table.rfind("B500 F", 0) == 0;
+        for (int row = 0; sqlite3_step(rows) == SQLITE_ROW; ++row) {
+            for (int col = 0; col < sqlite3_column_count(rows); ++col) {
+                const std::string name = sqlite3_column_name(rows, col);
+                const bool stampCell =
+                    (table == "Definition" && name == "Def_comment") ||
+                    (family && name == "LegLength" && (row == 0 || row == kBarsPerFamily - 1));
+                const auto* cell = sqlite3_column_text(rows, col);
+                all += stampCell ? std::string("*")
+                       : cell    ? reinterpret_cast<const char*>(cell)
+                                 : "";
+                all += '|';
+            }
+            all += '\n';
+        }
+        sqlite3_finalize(rows);
+    }
+    sqlite3_close(db);
+    return all;
+}
+
+// What the file on disk holds: the counter every stamp agrees on, or a description of why
+// there is none (unreadable file, stamps that disagree, other content changed).
+struct DiskState {
+    bool consistent = false;
+    long counter = -1;
+    std::string problem;
+};
+
+DiskState readDisk(const fs::path& file, const std::string& baseline) {
+    DiskState state;
+    VNTLMdbContainer container;
+    if (!container.Initialize(CString(file.c_str()))) {
+        state.problem =
+            "the file does not open: " + WideToUtf8(container.getLastError().GetString());
+        return state;
+    }
+    CStringArray comment;
+    if (!container.getColumnAsString(L"Definition", L"Def_comment", comment) ||
+        comment.GetSize() != 1 || comment[0].Left(5) != L"save ") {
+        state.problem = "the definition record lost its stamp";
+        return state;
+    }
+    const long counter = std::wcstol(comment[0].GetString() + 5, nullptr, 10);
+    for (int f = 0; f < kFamilies; ++f) {
+        std::vector<double> legs;
+        if (!container.getColumnAsDouble(text(familyName(f)), L"LegLength", legs) ||
+            legs.size() != kBarsPerFamily) {
+            state.problem = familyName(f) + " lost bars";
+            return state;
+        }
+        if (legs.front() != counter || legs.back() != counter) {
+            state.problem = "the definition says save " + std::to_string(counter) + " but " +
+                            familyName(f) + " holds " + std::to_string(legs.front()) + " and " +
+                            std::to_string(legs.back());
+            return state;
+        }
+    }
+    // Everything but the stamps must be as it was, cell for cell.
+    if (contentWithoutStamps(file) != baseline) {
+        state.problem = "cells other than the stamps changed";
+        return state;
+    }
+    state.consistent = true;
+    state.counter = counter;
+    return state;
+}
+
+void writeAll(int fd, const void* data, std::size_t size) {
+    const auto* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t wrote = ::write(fd, bytes, size);
+        if (wrote <= 0) return;
+        bytes += wrote;
+        size -= static_cast<std::size_t>(wrote);
+    }
+}
+
+// What the saving child tells the parent: ready, starting save n, finished save n, failed.
+struct Message {
+    char kind;
+    long counter;
+};
+
+// The child: opens the catalogue and saves it forever, each save with the next counter. It
+// never returns; only SIGKILL (or a failure, reported first) ends it.
+[[noreturn]] void saveForever(const fs::path& file, long counter, int channel) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlive a parent that failed on its own
+    VNTLMdbContainer container;
+    if (!container.Initialize(CString(file.c_str()))) {
+        const Message failed{'F', counter};
+        writeAll(channel, &failed, sizeof failed);
+        ::_exit(3);
+    }
+    const Message ready{'R', counter};
+    writeAll(channel, &ready, sizeof ready);
+    for (;;) {
+        ++counter;
+        const Message starting{'S', counter};
+        writeAll(channel, &starting, sizeof starting);
+        if (!stamp(container, counter) || !container.SaveDatabase(0)) {
+            const Message failed{'F', counter};
+            writeAll(channel, &failed, sizeof failed);
+            ::_exit(3);
+        }
+        const Message saved{'D', counter};
+        writeAll(channel, &saved, sizeof saved);
+    }
+}
+
+// Forks the saving children from a small process of its own, started before the test's
+// checks have grown this process's heap: each fork copies what its parent holds, and under
+// AddressSanitizer, which keeps freed memory around for a while, that grows with every check.
+// All children write their messages into one pipe, read here; only one child lives at a time.
+class Spawner {
+public:
+    explicit Spawner(const fs::path& file) {
+        int requests[2], replies[2], messages[2];
+        if (::pipe2(requests, O_CLOEXEC) != 0 || ::pipe2(replies, O_CLOEXEC) != 0 ||
+            ::pipe2(messages, O_CLOEXEC) != 0)
+            return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            ::close(requests[1]);
+            ::close(replies[0]);
+            ::close(messages[0]);
+            serve(file, requests[0], replies[1], messages[1]);
+        }
+        ::close(requests[0]);
+        ::close(replies[1]);
+        ::close(messages[1]);
+        requests_ = requests[1];
+        replies_ = replies[0];
+        messages_ = messages[0];
+        ::fcntl(messages_, F_SETFL, O_NONBLOCK);
+    }
+    ~Spawner() {
+        if (pid_ <= 0) return;
+        ::close(requests_);  // the spawner leaves when it sees the end of its requests
+        ::close(replies_);
+        ::close(messages_);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    Spawner(const Spawner&) = delete;
+    Spawner& operator=(const Spawner&) = delete;
+
+    // A new child saving from `counter` on; its pid, or -1.
+    pid_t start(long counter) { return ask({'S', counter}); }
+    // Waits for the end of a child (killed by the caller); its wait status.
+    int reap(pid_t child) { return ask({'W', child}); }
+    // The read end of the children's messages, never blocking.
+    [[nodiscard]] int messages() const { return messages_; }
+
+private:
+    struct Request {
+        char kind;
+        long value;
+    };
+
+    int ask(const Request& request) {
+        writeAll(requests_, &request, sizeof request);
+        long reply = -1;
+        if (::read(replies_, &reply, sizeof reply) != sizeof reply) return -1;
+        return static_cast<int>(reply);
+    }
+
+    [[noreturn]] static void serve(const fs::path& file, int requests, int replies, int messages) {
+        Request request{};
+        while (::read(requests, &request, sizeof request) == sizeof request) {
+            long reply = -1;
+            if (request.kind == 'S') {
+                reply = ::fork();
+                if (reply == 0) {
+                    ::close(requests);
+                    ::close(replies);
+                    saveForever(file, request.value, messages);
+                }
+            } else if (int status = 0;
+                       ::waitpid(static_cast<pid_t>(request.value), &status, 0) > 0) {
+                reply = status;
+            }
+            writeAll(replies, &reply, sizeof reply);
+        }
+        ::_exit(0);
+    }
+
+    pid_t pid_ = -1;
+    int requests_ = -1, replies_ = -1, messages_ = -1;
+};
+
+// The next message of the children, waiting for it until `deadline`; false when none came.
+bool nextMessage(int channel, Clock::time_point deadline, Message& message) {
+    for (;;) {
+        if (::read(channel, &message, sizeof message) == sizeof message) return true;
+        const auto left = deadline - Clock::now();
+        if (left <= Clock::duration::zero()) return false;
+        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+        const timespec timeout{static_cast<time_t>(ns / 1000000000),
+                               static_cast<long>(ns % 1000000000)};
+        pollfd wait{channel, POLLIN, 0};
+        ::ppoll(&wait, 1, &timeout, nullptr);
+    }
+}
+
+std::uint64_t seedForThisRun() {
+    if (const char* given = std::getenv("REBAR_CRASH_SEED"))
+        return std::strtoull(given, nullptr, 10);
+    std::random_device random;
+    return (static_cast<std::uint64_t>(random()) << 32) | random();
+}
+
+int trialsForThisRun() {
+    const char* given = std::getenv("REBAR_CRASH_TRIALS");
+    const int trials = given != nullptr ? std::atoi(given) : 0;
+    return trials > 0 ? trials : 200;
+}
+
+// How long one stamp-and-save takes here, measured on a copy of the catalogue.
+Clock::duration savePeriod(const fs::path& catalogue, const fs::path& scratch) {
+    fs::copy_file(catalogue, scratch, fs::copy_options::overwrite_existing);
+    VNTLMdbContainer container;
+    EXPECT_TRUE(container.Initialize(CString(scratch.c_str())));
+    constexpr int kRounds = 8;
+    const auto start = Clock::now();
+    for (int round = 1; round <= kRounds; ++round)
+        EXPECT_TRUE(stamp(container, round) && container.SaveDatabase(0));
+    const auto period = (Clock::now() - start) / kRounds;
+    fs::remove(scratch);
+    return period;
+}
+
+// What the parent learns from the saving child's messages.
+struct ChildReport {
+    long lastSaved;    // the last save the child finished
+    long lastStarted;  // the last save the child began
+    bool failed = false;
+    Clock::duration saveTime{};  // the last stamp-and-save seen whole, zero if none
+    Clock::time_point started{};
+
+    void take(const Message& message, Clock::time_point now) {
+        if (message.kind == 'S') {
+            lastStarted = message.counter;
+            started = now;
+        } else if (message.kind == 'D') {
+            lastSaved = message.counter;
+            if (started != Clock::time_point{}) saveTime = now - started;
+        } else if (message.kind == 'F') {
+            failed = true;
+        }
+    }
+};
+
+TEST(CrashSafety, AKillAtAnyMomentOfASaveLeavesOneWholeSavedState) {
+    Folder folder;
+    const fs::path file = folder.path() / kCatalogueName;
+    ASSERT_NO_FATAL_FAILURE(buildCatalogue(file));
+    ASSERT_GT(fs::file_size(file), 80u * 1024) << "the catalogue should be realistic in size";
+    const std::string baseline = contentWithoutStamps(file);
+    // How long a save takes: measured here first, then on the children's own saves, which
+    // run slower on a busy machine or under a sanitizer.
+    Spawner spawner(file);
+    Clock::duration period = savePeriod(file, folder.path() / "calibration.mdb");
+
+    const std::uint64_t seed = seedForThisRun();
+    const int trials = trialsForThisRun();
+    std::cout << "[ crash    ] seed " << seed << " (REBAR_CRASH_SEED), " << trials
+              << " kills, a catalogue of " << fs::file_size(file) << " bytes, one save takes "
+              << std::chrono::duration_cast<std::chrono::microseconds>(period).count() << " us"
+              << std::endl;
+    RecordProperty("seed", std::to_string(seed));
+    std::mt19937_64 random(seed);
+    // A kill lands anywhere in the first two saves after the catalogue is open; saves follow
+    // each other without pause, so every moment of a save is equally likely.
+    std::uniform_real_distribution<double> fractionOfTwoSaves(0.0, 2.0);
+
+    long onDisk = 0;  // the counter of the state the file holds
+    int keptPrevious = 0, tookLatest = 0, killedWhileWriting = 0;
+    for (int trial = 0; trial < trials; ++trial) {
+        SCOPED_TRACE("trial " + std::to_string(trial) + " of seed " + std::to_string(seed));
+        const auto delay =
+            std::chrono::duration_cast<Clock::duration>(period * fractionOfTwoSaves(random));
+        const std::set<std::string> before = folder.listing();
+
+        const pid_t child = spawner.start(onDisk);
+        ASSERT_GT(child, 0);
+        ChildReport report{onDisk, onDisk};
+        Message message{};
+        // Opening takes a moment; a child that has not opened within half a minute is stuck.
+        const bool ready =
+            nextMessage(spawner.messages(), Clock::now() + std::chrono::seconds(30), message) &&
+            message.kind == 'R';
+        // Then the kill comes at the chosen moment, the child's messages being noted meanwhile.
+        const auto deadline = Clock::now() + delay;
+        while (ready && nextMessage(spawner.messages(), deadline, message))
+            report.take(message, Clock::now());
+        ::kill(child, SIGKILL);
+        const int status = spawner.reap(child);
+        if (report.saveTime != Clock::duration::zero()) period = (3 * period + report.saveTime) / 4;
+
+        // The rest of what the child said, to know which states it saved and was saving.
+        while (::read(spawner.messages(), &message, sizeof message) == sizeof message)
+            report.take(message, Clock::now());
+        ASSERT_TRUE(ready && !report.failed) << "the child could not open or save the catalogue";
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+
+        const DiskState state = readDisk(file, baseline);
+        ASSERT_TRUE(state.consistent)
+            << state.problem << " (killed after "
+            << std::chrono::duration_cast<std::chrono::microseconds>(delay).count() << " us)";
+        // The last finished save, or the one under way when its rename had just happened.
+        ASSERT_TRUE(state.counter == report.lastSaved || state.counter == report.lastStarted)
+            << "the file holds save " << state.counter << "; the child finished save "
+            << report.lastSaved << " and was saving " << report.lastStarted;
+        (state.counter == report.lastSaved ? keptPrevious : tookLatest) += 1;
+        onDisk = state.counter;
+
+        // A kill between creating the temporary file and renaming it leaves that file behind.
+        // It never takes the catalogue's place: the catalogue above opened whole beside it.
+        const std::set<std::string> after = folder.listing();
+        for (const std::string& name : after) {
+            if (name == kCatalogueName || before.count(name) != 0) continue;
+            ASSERT_EQ(name.rfind(std::string(kCatalogueName) + kTemporaryInfix, 0), 0u)
+                << "unexpected file " << name;
+            ASSERT_NE(name.substr(name.size() - 4), ".mdb")
+                << "a leftover must not look like a catalogue to the file dialog";
+            ++killedWhileWriting;
+        }
+    }
+
+    const std::size_t leftovers = folder.listing().size() - 1;
+    std::cout << "[ crash    ] " << trials << " kills: " << keptPrevious
+              << " left the last finished save, " << tookLatest << " the save under way; "
+              << killedWhileWriting << " hit a save between its temporary file and its rename; "
+              << "a save took "
+              << std::chrono::duration_cast<std::chrono::microseconds>(period).count()
+              << " us in the children" << std::endl;
+    // The kills must have reached the writing itself, or the test proves nothing.
+    EXPECT_GT(killedWhileWriting, 0);
+    // Each child's first save removed what the child killed before it had left behind.
+    EXPECT_LE(leftovers, 1u) << "a save removes the temporary files of killed saves";
+
+    // A new session opens the catalogue, saves over it and reads back what it saved; the
+    // save clears away the last leftover.
+    VNTLMdbContainer container;
+    ASSERT_TRUE(container.Initialize(CString(file.c_str())));
+    ASSERT_TRUE(stamp(container, onDisk + 1) && container.SaveDatabase(0))
+        << WideToUtf8(container.getLastError().GetString());
+    const DiskState last = readDisk(file, baseline);
+    EXPECT_TRUE(last.consistent) << last.problem;
+    EXPECT_EQ(last.counter, onDisk + 1);
+    EXPECT_EQ(folder.listing(), std::set<std::string>{kCatalogueName});
+}
+
+// What the saves in a forked child answered, with the container's reasons.
+struct SaveOutcome {
+    bool ran = false;
+    bool ok = false;
+    std::wstring reason;
+    bool retried = false;  // the second save, with the limit lifted, in the same process
+    bool retryOk = false;
+};
+
+// Saves in a child whose files may not grow beyond `limit` bytes: what a full disk does to a
+// write, at a point of the write that the limit chooses. With `retry`, the child then lifts the
+// limit, as freeing space would, and saves again with the same container.
+SaveOutcome saveWithFileSizeLimit(VNTLMdbContainer& container, rlim_t limit, bool retry = false) {
+    int channel[2];
+    if (::pipe2(channel, O_CLOEXEC) != 0) return {};
+    const pid_t child = ::fork();
+    if (child < 0) return {};
+    if (child == 0) {
+        ::close(channel[0]);
+        rlimit size{};
+        std::wstring report = L"S";
+        // Without SIGXFSZ ignored the write would kill the process instead of failing.
+        if (::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::getrlimit(RLIMIT_FSIZE, &size) == 0) {
+            const rlim_t lifted = size.rlim_cur;
+            size.rlim_cur = limit;
+            if (::setrlimit(RLIMIT_FSIZE, &size) == 0) {
+                const bool ok = container.SaveDatabase(0);
+                report = (ok ? L"1" : L"0") + std::wstring(container.getLastError().GetString());
+                size.rlim_cur = lifted;
+                if (retry && ::setrlimit(RLIMIT_FSIZE, &size) == 0)
+                    report = (container.SaveDatabase(0) ? L"1" : L"0") + report;
+            }
+        }
+        writeAll(channel[1], report.data(), report.size() * sizeof(wchar_t));
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string received;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        received.append(buffer, static_cast<std::size_t>(got));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    std::wstring report(received.size() / sizeof(wchar_t), L'\0');
+    std::memcpy(report.data(), received.data(), report.size() * sizeof(wchar_t));
+    if (report.empty() || report[0] == L'S') return {};
+    SaveOutcome outcome{true, false, {}, false, false};
+    if (retry) {
+        outcome.retried = true;
+        outcome.retryOk = report[0] == L'1';
+        report.erase(0, 1);
+    }
+    outcome.ok = !report.empty() && report[0] == L'1';
+    outcome.reason = report.empty() ? std::wstring() : report.substr(1);
+    return outcome;
+}
+
+bool readable(const std::wstring& reason) {
+    for (wchar_t c : reason)
+        if (c < 0x20 || c == 0x7F || c == 0xFFFD) return false;
+    return !reason.empty();
+}
+
+TEST(CrashSafety, ASaveThatRunsOutOfSpaceFailsSaysWhyAndKeepsThePreviousFile) {
+    Folder folder;
+    const fs::path file = folder.path() / kCatalogueName;
+    ASSERT_NO_FATAL_FAILURE(buildCatalogue(file));
+    const std::string before = readBytes(file);
+    const auto size = static_cast<rlim_t>(before.size());
+    const std::string baseline = contentWithoutStamps(file);
+
+    VNTLMdbContainer container;
+    ASSERT_TRUE(container.Initialize(CString(file.c_str())));
+    ASSERT_TRUE(stamp(container, 1));
+
+    // The space runs out before the first byte, inside the first page, at a page boundary, in
+    // the middle of the file and on its very last byte.
+    const rlim_t limits[] = {0, 1, 100, 4095, 4096, 8192, size / 2, size - 4096, size - 1};
+    for (const rlim_t limit : limits) {
+        SCOPED_TRACE("file size limit " + std::to_string(limit) + " of " + std::to_string(size));
+        const SaveOutcome outcome = saveWithFileSizeLimit(container, limit);
+        ASSERT_TRUE(outcome.ran) << "the child could not limit its file size";
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_TRUE(readable(outcome.reason)) << WideToUtf8(outcome.reason);
+        EXPECT_NE(outcome.reason.find(L"cannot save the catalogue"), std::wstring::npos)
+            << WideToUtf8(outcome.reason);
+        EXPECT_NE(outcome.reason.find(file.filename().wstring()), std::wstring::npos)
+            << "the reason names the file: " << WideToUtf8(outcome.reason);
+        EXPECT_NE(outcome.reason.find(L"File too large"), std::wstring::npos)
+            << "the reason names the cause: " << WideToUtf8(outcome.reason);
+        if (limit == limits[0])
+            std::cout << "[ crash    ] out of space: " << WideToUtf8(outcome.reason) << std::endl;
+        EXPECT_TRUE(readBytes(file) == before) << "the previous file changed";
+        EXPECT_EQ(folder.listing(), std::set<std::string>{kCatalogueName})
+            << "the failed save left its temporary file";
+    }
+
+    // Room for the whole new file is enough.
+    const SaveOutcome fits = saveWithFileSizeLimit(container, size);
+    ASSERT_TRUE(fits.ran);
+    EXPECT_TRUE(fits.ok) << WideToUtf8(fits.reason);
+    EXPECT_TRUE(fits.reason.empty());
+    const DiskState saved = readDisk(file, baseline);
+    EXPECT_TRUE(saved.consistent) << saved.problem;
+    EXPECT_EQ(saved.counter, 1);
+    EXPECT_EQ(folder.listing(), std::set<std::string>{kCatalogueName});
+
+    // A failed save costs the session nothing: once there is room again, the same container
+    // saves the edits it held.
+    ASSERT_TRUE(stamp(container, 2));
+    const SaveOutcome again = saveWithFileSizeLimit(container, size / 2, true);
+    ASSERT_TRUE(again.ran);
+    EXPECT_FALSE(again.ok);
+    EXPECT_TRUE(again.retried && again.retryOk);
+    const DiskState resaved = readDisk(file, baseline);
+    EXPECT_TRUE(resaved.consistent) << resaved.problem;
+    EXPECT_EQ(resaved.counter, 2);
+    EXPECT_EQ(folder.listing(), std::set<std::string>{kCatalogueName});
+}
+
+}  // namespace

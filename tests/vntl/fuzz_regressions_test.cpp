@@ -1,0 +1,153 @@
+// Inputs the fuzzers (fuzz/) found faults with, kept so the faults stay fixed. Each case feeds
+// its input through the path the harness took and checks the outcome a user would see.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/cstring_printer.h"
+#include "vntl/accessimport.h"
+#include "vntl/sqlitedb.h"
+#include "vntl/vntlmdbcontainer.h"
+#include "vntl/vnunit.h"
+#include "vntl/vnunitmanager.h"
+#include "win/utf8.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+CVnUnit unitOf(const wchar_t* text, int format, int precision) {
+    CVnUnit unit;
+    EXPECT_EQ(CVnUnitManager::UnitFromString(text, unit, 1.0), 0);
+    unit.SetUnitFormat(format);
+    unit.SetPrecision(precision);
+    return unit;
+}
+
+std::string utf8(const CString& text) {
+    return WideToUtf8(text.GetString());
+}
+
+// Shown without a caller's buffer, as a grid cell asks for it.
+CString shown(const CVnUnit& unit, double value) {
+    return unit.Double2String(nullptr, value, 0, nullptr, 1, 1, 0);
+}
+
+// A catalogue file built from SQL, in a folder of its own.
+class ScratchCatalogue {
+public:
+    explicit ScratchCatalogue(const char* sql) {
+        std::string pattern = (fs::temp_directory_path() / "fuzzregress-XXXXXX").string();
+        dir_ = ::mkdtemp(pattern.data());
+        file_ = dir_ / "Fuzz.mdb";
+        sqlite3* db = nullptr;
+        EXPECT_EQ(sqlite3_open(file_.c_str(), &db), SQLITE_OK);
+        char* error = nullptr;
+        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK)
+            << (error != nullptr ? error : "");
+        sqlite3_free(error);
+        sqlite3_close(db);
+    }
+    ~ScratchCatalogue() {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+    ScratchCatalogue(const ScratchCatalogue&) = delete;
+    ScratchCatalogue& operator=(const ScratchCatalogue&) = delete;
+    CString path() const { return CString(file_.c_str()); }
+
+private:
+    fs::path dir_;
+    fs::path file_;
+};
+
+// fuzz_units: "55544444444999…9'" (53 digits, in feet) in millimetres with eight decimals is
+// shown with 56 digits before the point, and that text was refused when read back: the reader
+// took at most 64 number characters, although a shown value may need far more.
+TEST(FuzzRegressions, ALongDecimalTextReadsBackAsTheValueShown) {
+    const CVnUnit mm = unitOf(L"mm", 0, 8);
+    int error = -1;
+    const double typed =
+        mm.String2Double(L"55544444444999999999999999999999999999999999999999999'", &error, 0);
+    ASSERT_EQ(error, 0);
+    const CString text = shown(mm, typed);
+    ASSERT_GT(text.GetLength(), 64);
+    const double back = mm.String2Double(text, &error, 0);
+    ASSERT_EQ(error, 0) << utf8(text);
+    EXPECT_EQ(shown(mm, back), text);
+    EXPECT_EQ(back, std::stod(utf8(text.Left(text.Find(L' ')))));
+}
+
+// The same fault beyond what the reader takes at all (256 characters): such a value is shown in
+// its shortest digits, which read back exactly.
+TEST(FuzzRegressions, AValueTooLongToReadBackIsShownInItsShortestDigits) {
+    const CVnUnit mm = unitOf(L"mm", 0, 17);
+    for (const double value : {1e300, -1.7976931348623157e308, 1.7976931348623157e+150}) {
+        const CString text = shown(mm, value);
+        EXPECT_LE(text.GetLength(), 256) << utf8(text);
+        int error = -1;
+        EXPECT_EQ(mm.String2Double(text, &error, 0), value) << utf8(text);
+        EXPECT_EQ(error, 0) << utf8(text);
+    }
+    // Values whose decimals fit are still shown with them.
+    EXPECT_EQ(shown(unitOf(L"mm", 0, 2), 1e100).GetLength(), 101 + 3 + 3);
+}
+
+// fuzz_catalog: an integer column read of a cell beyond the integers (9223372036854775807
+// arrives as 2^63, a real too large for any integer) converted it regardless, which is
+// undefined. Such a cell now reads as 0, like an empty one; ordinary values are unchanged.
+TEST(FuzzRegressions, IntegerColumnReadsOfNumbersBeyondTheIntegersGiveZero) {
+    ScratchCatalogue file(
+        "CREATE TABLE \"T\" (\"N\");"
+        "INSERT INTO \"T\" VALUES (9223372036854775807), (1e300), (-1e19), (7), (-1), (2.9),"
+        " ('12'), (NULL);");
+    VNTLMdbContainer container;
+    ASSERT_TRUE(container.Initialize(file.path())) << utf8(container.getLastError());
+    CDWordArray values;
+    ASSERT_TRUE(container.getColumnAsLong(L"T", L"N", values));
+    ASSERT_EQ(values.GetSize(), 8);
+    EXPECT_EQ(values[0], 0u);
+    EXPECT_EQ(values[1], 0u);
+    EXPECT_EQ(values[2], 0u);
+    EXPECT_EQ(values[3], 7u);
+    EXPECT_EQ(values[4], 0xFFFFFFFFu);
+    EXPECT_EQ(values[5], 2u);
+    EXPECT_EQ(values[7], 0u);
+}
+
+// fuzz_access: one byte of the Jet 3 seed's property data changed (offset 99129, 0 -> 5) sends
+// the Access reading library into an endless loop that allocates ~30 MB a second, while it
+// lists the tables. Nothing in our code can stop the library, so the reader must run apart
+// from the host: the import is refused once its time is up, and the host goes on.
+TEST(FuzzRegressions, AnAccessFileThatStallsTheReaderIsRefusedWhenItsTimeIsUp) {
+    const fs::path seed = fs::path(VNTL_FIXTURES) / ".." / ".." / ".." / "fuzz" / "corpus" /
+                          "access" / "jet3_tables.mdb";
+    std::ifstream in(seed, std::ios::binary);
+    if (!in) GTEST_SKIP() << "no fuzz seed at " << seed;
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_EQ(bytes.size(), 118784u);
+    bytes[99129] = 5;
+
+    std::string pattern = (fs::temp_directory_path() / "fuzzregress-XXXXXX").string();
+    const fs::path dir = ::mkdtemp(pattern.data());
+    const fs::path file = dir / "Stall.mdb";
+    std::ofstream(file, std::ios::binary) << bytes;
+
+    vntl::sqlite::Database db = vntl::sqlite::Database::memory();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_THROW(vntl::access::importTablesIsolated(file.string(), db, std::chrono::seconds(2)),
+                 vntl::access::Error);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+}
+
+}  // namespace
