@@ -39,7 +39,21 @@ void flush(const std::filesystem::path& path, int flags) {
     if (rc != 0) failWith("cannot flush " + path.string() + ": " + std::strerror(errno));
 }
 
+void copyAll(sqlite3* from, sqlite3* to) {
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (!backup) failWith(sqlite3_errmsg(to));
+    const int stepped = sqlite3_backup_step(backup, -1);
+    const int finished = sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE || finished != SQLITE_OK) failWith(sqlite3_errmsg(to));
+}
+
 }  // namespace
+
+void backupIntoMemory(const std::filesystem::path& source) {
+    Database from = open(source, SQLITE_OPEN_READONLY);
+    Database to = open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    copyAll(from.get(), to.get());
+}
 
 void backupToNewFile(const std::filesystem::path& source, const std::filesystem::path& target,
                      SyncPolicy policy) {
@@ -51,11 +65,7 @@ void backupToNewFile(const std::filesystem::path& source, const std::filesystem:
             sqlite3_exec(to.get(), "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", nullptr,
                          nullptr, nullptr) != SQLITE_OK)
             failWith(sqlite3_errmsg(to.get()));
-        sqlite3_backup* backup = sqlite3_backup_init(to.get(), "main", from.get(), "main");
-        if (!backup) failWith(sqlite3_errmsg(to.get()));
-        const int stepped = sqlite3_backup_step(backup, -1);
-        const int finished = sqlite3_backup_finish(backup);
-        if (stepped != SQLITE_DONE || finished != SQLITE_OK) failWith(sqlite3_errmsg(to.get()));
+        copyAll(from.get(), to.get());
     }
     if (policy == SyncPolicy::sameAsTheStore) {
         flush(target, O_RDONLY);

@@ -23,6 +23,10 @@ enum class SyncPolicy { sameAsTheStore, sqliteDefaults };
 void backupToNewFile(const std::filesystem::path& source, const std::filesystem::path& target,
                      SyncPolicy policy);
 
+// Reads the database file `source` into a new in-memory database with sqlite3_backup, then
+// closes both: SQLite's own way of holding a file's content in memory, as the store does.
+void backupIntoMemory(const std::filesystem::path& source);
+
 // A catalogue object in a drawing of its own, on its own copy of a catalogue file, so that
 // re-attaching and saving it never disturbs the caches the look-up benchmarks run on.
 class SaveUnderTest {

@@ -75,6 +75,7 @@ struct TableInfo {
     std::string sqlName;  // quoted for SQL text
     std::vector<std::wstring> columns;
     std::vector<std::string> sqlColumns;
+    bool described = false;                        // columns and row-id name read yet
     std::string rowid;                             // a name of the row id that no column shadows
     std::optional<std::vector<long long>> rowids;  // in order; dropped when rows come or go
     std::vector<sqlite::Statement*> columnReads;   // per column, once used; owned by the db
@@ -102,7 +103,9 @@ std::vector<const Cell*> namedCells(const TableInfo& info, const Row& values) {
 struct TableStore::Impl {
     explicit Impl(sqlite::Database database);
 
+    // The table of that name, its columns read on first use.
     TableInfo& table(const std::wstring& name);
+    void readColumns(TableInfo& table);
     int columnIndex(const TableInfo& table, const std::wstring& col) const;
     const std::vector<long long>& rowids(TableInfo& table);
     long long rowidAt(TableInfo& table, int index);
@@ -129,29 +132,38 @@ TableStore::Impl::Impl(sqlite::Database database) : db(std::move(database)) {
         info.sqlName = sqlite::quoteIdentifier(info.name);
         byKey.emplace(identifierKey(info.name), tables.size() - 1);
     }
-    auto columns = db.prepare("SELECT name FROM pragma_table_info(?1) ORDER BY cid");
-    for (TableInfo& info : tables) {
-        columns.bind(1, info.name);
-        while (columns.step()) {
-            info.columns.push_back(columns.columnText(0));
-            info.sqlColumns.push_back(sqlite::quoteIdentifier(info.columns.back()));
-        }
-        columns.reset();
-        for (const wchar_t* alias : {L"rowid", L"_rowid_", L"oid"}) {
-            bool shadowed = false;
-            for (const auto& col : info.columns) shadowed = shadowed || sameIdentifier(col, alias);
-            if (!shadowed) {
-                info.rowid = sqlite::toUtf8(alias);
-                break;
-            }
+}
+
+// A table's columns are read when the table is first used, not at open: a catalogue holds a
+// table per family and a drawing asks about a few of them.
+void TableStore::Impl::readColumns(TableInfo& info) {
+    std::vector<std::wstring> names;
+    std::vector<std::string> sqlNames;
+    auto columns = db.cached("SELECT name FROM pragma_table_info(?1) ORDER BY cid");
+    columns->bind(1, info.name);
+    while (columns->step()) {
+        names.push_back(columns->columnText(0));
+        sqlNames.push_back(sqlite::quoteIdentifier(names.back()));
+    }
+    info.columns = std::move(names);
+    info.sqlColumns = std::move(sqlNames);
+    for (const wchar_t* alias : {L"rowid", L"_rowid_", L"oid"}) {
+        bool shadowed = false;
+        for (const auto& col : info.columns) shadowed = shadowed || sameIdentifier(col, alias);
+        if (!shadowed) {
+            info.rowid = sqlite::toUtf8(alias);
+            break;
         }
     }
+    info.described = true;
 }
 
 TableInfo& TableStore::Impl::table(const std::wstring& name) {
     const auto found = byKey.find(identifierKey(name));
     if (found == byKey.end()) fail(L"the catalogue has no table " + inQuotes(name));
-    return tables[found->second];
+    TableInfo& info = tables[found->second];
+    if (!info.described) readColumns(info);
+    return info;
 }
 
 int TableStore::Impl::columnIndex(const TableInfo& info, const std::wstring& col) const {

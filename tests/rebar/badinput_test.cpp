@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <string>
@@ -38,10 +37,6 @@ Names items(const CStringList& list) {
 
 std::string utf8(const std::wstring& text) {
     return WideToUtf8(text);
-}
-
-void writeBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 std::string sqlText(const std::wstring& text) {
@@ -148,7 +143,7 @@ protected:
     }
     void bindBytes(const std::string& bytes, const std::string& fileName) {
         const fs::path file = m_folder / fileName;
-        writeBytes(file, bytes);
+        testsupport::writeFile(file, bytes);
         bind(file);
     }
 

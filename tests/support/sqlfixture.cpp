@@ -23,6 +23,13 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(m_path, ignored);
 }
 
+std::set<std::string> TempFolder::listing() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_path))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
 void buildDatabase(const std::filesystem::path& file, const std::string& sql) {
     std::filesystem::remove(file);
     sqlite3* db = nullptr;
@@ -46,6 +53,10 @@ std::string readFile(const std::filesystem::path& file) {
     std::stringstream content;
     content << in.rdbuf();
     return content.str();
+}
+
+void writeFile(const std::filesystem::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 void buildDatabaseFromFile(const std::filesystem::path& file, const std::filesystem::path& script) {

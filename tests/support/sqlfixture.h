@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 namespace testsupport {
@@ -16,6 +17,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
     const std::filesystem::path& path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+    // The names of the entries in the folder: what a user would find beside a catalogue.
+    std::set<std::string> listing() const;
 
 private:
     std::filesystem::path m_path;
@@ -26,5 +29,6 @@ void buildDatabase(const std::filesystem::path& file, const std::string& sql);
 // The same with the script read from a file.
 void buildDatabaseFromFile(const std::filesystem::path& file, const std::filesystem::path& script);
 std::string readFile(const std::filesystem::path& file);
+void writeFile(const std::filesystem::path& file, const std::string& bytes);
 
 }  // namespace testsupport

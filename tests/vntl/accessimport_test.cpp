@@ -15,13 +15,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "support/cstring_printer.h"
+#include "support/sqlfixture.h"
 #include "vntl/sqlitedb.h"
 #include "vntl/tablestore.h"
 #include "vntl/vntlmdbcontainer.h"
@@ -42,52 +42,29 @@ const char kJet4[] = "testUnicodeCompV2003.mdb";  // Access 2003: compressed Uni
     if (!fs::exists(kSamples / kJet3) || !fs::exists(kSamples / kJet4)) \
     GTEST_SKIP() << "the sample Access files are not at " << kSamples.string()
 
-std::string readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
-}
+using testsupport::readFile;
 
 std::wstring wide(const fs::path& file) {
     return Utf8ToWide(file.string());
 }
 
+// Writable copies of the samples, in a folder of the test's own.
 class Scratch {
 public:
-    Scratch() {
-        std::string pattern = (fs::temp_directory_path() / "accessimport-XXXXXX").string();
-        dir_ = ::mkdtemp(pattern.data());
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
-    fs::path file(const std::string& name) const { return dir_ / name; }
-    // A writable copy of a sample, with `change` applied to its bytes.
+    fs::path file(const std::string& name) const { return folder_ / name; }
+    // A copy of a sample, with `change` applied to its bytes.
     fs::path copy(const char* sample, const std::string& name,
                   const std::function<void(std::string&)>& change = {}) const {
-        std::string bytes = readBytes(kSamples / sample);
+        std::string bytes = readFile(kSamples / sample);
         if (change) change(bytes);
-        writeBytes(file(name), bytes);
+        testsupport::writeFile(file(name), bytes);
         return file(name);
     }
-    std::set<std::string> listing() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir_))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
+    std::set<std::string> listing() const { return folder_.listing(); }
 
 private:
-    fs::path dir_;
+    testsupport::TempFolder folder_;
 };
-
 // ---- What mdb-export prints -------------------------------------------------------------------
 
 struct Field {
@@ -316,7 +293,7 @@ TEST(AccessImport, EditsStayInMemoryAndSaveIsRefusedLeavingTheFileAsItWas) {
     REQUIRE_SAMPLES();
     Scratch scratch;
     const fs::path file = scratch.copy(kJet3, "Catalogue.mdb");
-    const std::string before = readBytes(file);
+    const std::string before = readFile(file);
     VNTLMdbContainer container;
     ASSERT_TRUE(container.Initialize(CString(wide(file).c_str())));
     VNTLMdbContainer::Row changed = {{L"B", COleVariant(L"changed")}};
@@ -329,7 +306,7 @@ TEST(AccessImport, EditsStayInMemoryAndSaveIsRefusedLeavingTheFileAsItWas) {
         << WideToUtf8(reason);
     EXPECT_NE(reason.find(L"rebarcat convert"), std::wstring::npos);
     EXPECT_NE(reason.find(wide(file)), std::wstring::npos);
-    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(readFile(file), before);
     EXPECT_EQ(scratch.listing(), std::set<std::string>{"Catalogue.mdb"}) << "no file left behind";
 
     CStringArray texts;
@@ -344,7 +321,7 @@ TEST(AccessImport, SaveAsWritesACatalogueFileThatServesTheSameAndCanBeSaved) {
     REQUIRE_SAMPLES();
     Scratch scratch;
     const fs::path access = scratch.copy(kJet4, "Unicode.mdb");
-    const std::string before = readBytes(access);
+    const std::string before = readFile(access);
     TableStore store;
     ASSERT_TRUE(store.open(wide(access)));
     EXPECT_FALSE(store.saveAs(wide(access))) << "never over the Access file";
@@ -353,8 +330,8 @@ TEST(AccessImport, SaveAsWritesACatalogueFileThatServesTheSameAndCanBeSaved) {
     const fs::path converted = scratch.file("Converted.mdb");
     ASSERT_TRUE(store.saveAs(wide(converted))) << WideToUtf8(store.lastError());
     EXPECT_EQ(store.path(), wide(converted));
-    EXPECT_EQ(readBytes(access), before);
-    EXPECT_EQ(readBytes(converted).rfind("SQLite format 3", 0), 0u);
+    EXPECT_EQ(readFile(access), before);
+    EXPECT_EQ(readFile(converted).rfind("SQLite format 3", 0), 0u);
 
     TableStore reread;
     ASSERT_TRUE(reread.open(wide(converted))) << WideToUtf8(reread.lastError());
@@ -370,7 +347,7 @@ TEST(AccessImport, SaveAsWritesACatalogueFileThatServesTheSameAndCanBeSaved) {
     ASSERT_TRUE(reread.open(wide(converted)));
     Row row;
     EXPECT_EQ(reread.findRow(L"Table", L"Unicode", std::wstring(L"GRÜßE"), row), 0);
-    EXPECT_EQ(readBytes(access), before);
+    EXPECT_EQ(readFile(access), before);
 }
 
 // ---- Damaged files ----------------------------------------------------------------------------

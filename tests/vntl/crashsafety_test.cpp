@@ -21,15 +21,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <random>
 #include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "support/sqlfixture.h"
 #include "vntl/vntlmdbcontainer.h"
 #include "win/utf8.h"
 
@@ -43,11 +42,6 @@ constexpr int kBarsPerFamily = 30;
 const char kCatalogueName[] = "catalogue.mdb";
 // What the store names its temporary file: the catalogue's name, this, and a unique suffix.
 const char kTemporaryInfix[] = ".saving-";
-
-std::string readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::string familyName(int family) {
     char name[32];
@@ -98,42 +92,8 @@ std::string catalogueSql() {
 }
 
 void buildCatalogue(const fs::path& file) {
-    fs::remove(file);
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    char* error = nullptr;
-    const std::string script = "BEGIN;\n" + catalogueSql() + "COMMIT;";
-    const int rc = sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error);
-    const std::string message = error != nullptr ? error : "";
-    sqlite3_free(error);
-    sqlite3_close(db);
-    ASSERT_EQ(rc, SQLITE_OK) << message;
+    testsupport::buildDatabase(file, catalogueSql());
 }
-
-class Folder {
-public:
-    Folder() {
-        std::string pattern = (fs::temp_directory_path() / "crashsafety-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-    [[nodiscard]] const fs::path& path() const { return path_; }
-
-    [[nodiscard]] std::set<std::string> listing() const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(path_))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-private:
-    fs::path path_;
-};
 
 CString text(const std::string& utf8) {
     return CString(Utf8ToWide(utf8).c_str());
@@ -434,7 +394,7 @@ struct ChildReport {
 };
 
 TEST(CrashSafety, AKillAtAnyMomentOfASaveLeavesOneWholeSavedState) {
-    Folder folder;
+    testsupport::TempFolder folder;
     const fs::path file = folder.path() / kCatalogueName;
     ASSERT_NO_FATAL_FAILURE(buildCatalogue(file));
     ASSERT_GT(fs::file_size(file), 80u * 1024) << "the catalogue should be realistic in size";
@@ -599,10 +559,10 @@ bool readable(const std::wstring& reason) {
 }
 
 TEST(CrashSafety, ASaveThatRunsOutOfSpaceFailsSaysWhyAndKeepsThePreviousFile) {
-    Folder folder;
+    testsupport::TempFolder folder;
     const fs::path file = folder.path() / kCatalogueName;
     ASSERT_NO_FATAL_FAILURE(buildCatalogue(file));
-    const std::string before = readBytes(file);
+    const std::string before = testsupport::readFile(file);
     const auto size = static_cast<rlim_t>(before.size());
     const std::string baseline = contentWithoutStamps(file);
 
@@ -627,7 +587,7 @@ TEST(CrashSafety, ASaveThatRunsOutOfSpaceFailsSaysWhyAndKeepsThePreviousFile) {
             << "the reason names the cause: " << WideToUtf8(outcome.reason);
         if (limit == limits[0])
             std::cout << "[ crash    ] out of space: " << WideToUtf8(outcome.reason) << std::endl;
-        EXPECT_TRUE(readBytes(file) == before) << "the previous file changed";
+        EXPECT_TRUE(testsupport::readFile(file) == before) << "the previous file changed";
         EXPECT_EQ(folder.listing(), std::set<std::string>{kCatalogueName})
             << "the failed save left its temporary file";
     }

@@ -5,8 +5,6 @@
 #include "vntl/vntlmdbcontainer.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <stdlib.h>
 
 #include <cctype>
 #include <filesystem>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "support/cstring_printer.h"
+#include "support/sqlfixture.h"
 #include "vntl/tablestore.h"
 #include "vntl/varianttools.h"
 #include "win/utf8.h"
@@ -48,36 +47,18 @@ CREATE TABLE "Bars B500" ("Name" TEXT, "Diameter" REAL, "Mass" REAL);
 INSERT INTO "Bars B500" VALUES ('D20', 20.0, 2.47), ('D12', 12.0, 0.888);
 )sql";
 
+// A catalogue file built from SQL text with SQLite itself, in a folder of the test's own.
 class Folder {
 public:
-    Folder() {
-        std::string pattern = (fs::temp_directory_path() / "container-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~Folder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-
-    // A catalogue file built from SQL text with SQLite itself.
     CString build(const std::string& name, const char* sql) const {
-        const fs::path file = path_ / name;
-        sqlite3* db = nullptr;
-        EXPECT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-        char* error = nullptr;
-        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK)
-            << (error ? error : "");
-        sqlite3_free(error);
-        sqlite3_close(db);
+        const fs::path file = folder_ / name;
+        testsupport::buildDatabase(file, sql);
         return CString(file.c_str());
     }
 
 private:
-    fs::path path_;
+    testsupport::TempFolder folder_;
 };
-
 std::string utf8(const CString& s) {
     return WideToUtf8(s.GetString());
 }
