@@ -24,46 +24,98 @@ int clampIndex(int index, int length) {
 
 }  // namespace
 
-CString::CString(const wchar_t* psz) : m_str(orEmpty(psz)) {}
+const std::wstring& CString::str() const {
+    static const std::wstring empty;
+    return m_text ? *m_text : empty;
+}
+
+std::wstring& CString::edit() {
+    // A count of one means no other string shares the characters, and only this object could
+    // share them now: then they can change in place.
+    if (!m_text)
+        m_text = std::make_shared<std::wstring>();
+    else if (m_text.use_count() > 1)
+        m_text = std::make_shared<std::wstring>(*m_text);
+    return *m_text;
+}
+
+void CString::assign(std::wstring text) {
+    if (text.empty())
+        m_text.reset();
+    else if (m_text && m_text.use_count() == 1)
+        *m_text = std::move(text);
+    else
+        m_text = std::make_shared<std::wstring>(std::move(text));
+}
+
+void CString::trimLeftBy(std::size_t count) {
+    if (count == 0) return;
+    if (count >= str().size())
+        m_text.reset();
+    else
+        edit().erase(0, count);
+}
+
+void CString::trimRightBy(std::size_t count) {
+    if (count == 0) return;
+    const std::size_t length = str().size();
+    if (count >= length)
+        m_text.reset();
+    else
+        edit().resize(length - count);
+}
+
+CString::CString(const wchar_t* psz) {
+    if (psz && *psz) assign(psz);
+}
 
 CString::CString(const wchar_t* pch, int nLength) {
     ASSERT(nLength >= 0 && (pch || nLength == 0));
-    if (pch && nLength > 0) m_str.assign(pch, static_cast<std::size_t>(nLength));
+    if (pch && nLength > 0) assign(std::wstring(pch, static_cast<std::size_t>(nLength)));
 }
 
-CString::CString(wchar_t ch, int nRepeat)
-    : m_str(static_cast<std::size_t>(std::max(nRepeat, 0)), ch) {}
+CString::CString(wchar_t ch, int nRepeat) {
+    if (nRepeat > 0) assign(std::wstring(static_cast<std::size_t>(nRepeat), ch));
+}
 
-CString::CString(const char* psz) : m_str(psz ? Utf8ToWide(psz) : std::wstring()) {}
+CString::CString(const char* psz) {
+    if (psz) assign(Utf8ToWide(psz));
+}
 
 CString& CString::operator=(const wchar_t* psz) {
-    // Assigning a pointer into our own buffer must survive the reallocation.
-    m_str = std::wstring(orEmpty(psz));
+    // Copied before the old characters go: the pointer may point into them.
+    assign(std::wstring(orEmpty(psz)));
     return *this;
 }
 
 CString& CString::operator=(wchar_t ch) {
-    m_str.assign(1, ch);
+    assign(std::wstring(1, ch));
     return *this;
 }
 
 CString& CString::operator=(const char* psz) {
-    m_str = psz ? Utf8ToWide(psz) : std::wstring();
+    assign(psz ? Utf8ToWide(psz) : std::wstring());
     return *this;
 }
 
 CString& CString::operator+=(const CString& str) {
-    m_str += str.m_str;
+    if (str.IsEmpty()) return *this;
+    if (IsEmpty()) return *this = str;  // shares
+    // Appending a string to itself: its characters are taken before they may move.
+    const std::shared_ptr<std::wstring> added = str.m_text;
+    edit() += *added;
     return *this;
 }
 
 CString& CString::operator+=(const wchar_t* psz) {
-    m_str += std::wstring(orEmpty(psz));
+    if (!psz || !*psz) return *this;
+    const std::wstring added(psz);  // taken first: it may point into our own characters
+    edit() += added;
     return *this;
 }
 
 CString& CString::operator+=(wchar_t ch) {
-    m_str += ch;
+    edit() += ch;
     return *this;
 }
 
@@ -73,61 +125,68 @@ void CString::Append(const wchar_t* psz) {
 
 void CString::Append(const wchar_t* pch, int nLength) {
     ASSERT(nLength >= 0 && (pch || nLength == 0));
-    if (pch && nLength > 0) m_str += std::wstring(pch, static_cast<std::size_t>(nLength));
+    if (!pch || nLength <= 0) return;
+    const std::wstring added(pch, static_cast<std::size_t>(nLength));
+    edit() += added;
 }
 
 wchar_t CString::GetAt(int iChar) const {
     ASSERT(iChar >= 0 && iChar < GetLength());
-    return m_str[static_cast<std::size_t>(iChar)];
+    return str()[static_cast<std::size_t>(iChar)];
 }
 
 void CString::SetAt(int iChar, wchar_t ch) {
     ASSERT(iChar >= 0 && iChar < GetLength());
-    m_str[static_cast<std::size_t>(iChar)] = ch;
+    edit()[static_cast<std::size_t>(iChar)] = ch;
 }
 
 int CString::Compare(const wchar_t* psz) const {
-    return std::wcscmp(m_str.c_str(), orEmpty(psz));
+    return std::wcscmp(GetString(), orEmpty(psz));
 }
 
 int CString::CompareNoCase(const wchar_t* psz) const {
-    return _wcsicmp(m_str.c_str(), orEmpty(psz));
+    return _wcsicmp(GetString(), orEmpty(psz));
 }
 
 CString& CString::MakeUpper() {
-    for (wchar_t& ch : m_str) ch = vnwin::foldUpper(ch);
+    if (!IsEmpty())
+        for (wchar_t& ch : edit()) ch = vnwin::foldUpper(ch);
     return *this;
 }
 
 CString& CString::MakeLower() {
-    for (wchar_t& ch : m_str) ch = vnwin::foldLower(ch);
+    if (!IsEmpty())
+        for (wchar_t& ch : edit()) ch = vnwin::foldLower(ch);
     return *this;
 }
 
 CString& CString::MakeReverse() {
-    std::reverse(m_str.begin(), m_str.end());
+    if (GetLength() > 1) {
+        std::wstring& text = edit();
+        std::reverse(text.begin(), text.end());
+    }
     return *this;
 }
 
 int CString::Find(wchar_t ch, int iStart) const {
     if (iStart < 0 || iStart >= GetLength()) return -1;
-    auto at = m_str.find(ch, static_cast<std::size_t>(iStart));
+    auto at = str().find(ch, static_cast<std::size_t>(iStart));
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
 int CString::Find(const wchar_t* pszSub, int iStart) const {
     if (!pszSub || iStart < 0 || iStart > GetLength()) return -1;
-    auto at = m_str.find(pszSub, static_cast<std::size_t>(iStart));
+    auto at = str().find(pszSub, static_cast<std::size_t>(iStart));
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
 int CString::ReverseFind(wchar_t ch) const {
-    auto at = m_str.rfind(ch);
+    auto at = str().rfind(ch);
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
 int CString::FindOneOf(const wchar_t* pszCharSet) const {
-    auto at = m_str.find_first_of(orEmpty(pszCharSet));
+    auto at = str().find_first_of(orEmpty(pszCharSet));
     return at == std::wstring::npos ? -1 : static_cast<int>(at);
 }
 
@@ -138,7 +197,8 @@ CString CString::Mid(int iFirst) const {
 CString CString::Mid(int iFirst, int nCount) const {
     iFirst = clampIndex(iFirst, GetLength());
     nCount = std::clamp(nCount, 0, GetLength() - iFirst);
-    return CString(m_str.c_str() + iFirst, nCount);
+    if (iFirst == 0 && nCount == GetLength()) return *this;  // shares
+    return CString(GetString() + iFirst, nCount);
 }
 
 CString CString::Left(int nCount) const {
@@ -151,12 +211,12 @@ CString CString::Right(int nCount) const {
 }
 
 CString CString::SpanIncluding(const wchar_t* pszCharSet) const {
-    auto end = m_str.find_first_not_of(orEmpty(pszCharSet));
+    auto end = str().find_first_not_of(orEmpty(pszCharSet));
     return Left(end == std::wstring::npos ? GetLength() : static_cast<int>(end));
 }
 
 CString CString::SpanExcluding(const wchar_t* pszCharSet) const {
-    auto end = m_str.find_first_of(orEmpty(pszCharSet));
+    auto end = str().find_first_of(orEmpty(pszCharSet));
     return Left(end == std::wstring::npos ? GetLength() : static_cast<int>(end));
 }
 
@@ -166,10 +226,10 @@ CString CString::Tokenize(const wchar_t* pszTokens, int& iStart) const {
         // As MFC: without delimiters the rest is the token and iStart stays where it was.
         if (iStart < GetLength()) return Mid(iStart);
     } else if (iStart < GetLength()) {
-        auto from = m_str.find_first_not_of(pszTokens, static_cast<std::size_t>(iStart));
+        auto from = str().find_first_not_of(pszTokens, static_cast<std::size_t>(iStart));
         if (from != std::wstring::npos) {
-            auto until = m_str.find_first_of(pszTokens, from);
-            if (until == std::wstring::npos) until = m_str.size();
+            auto until = str().find_first_of(pszTokens, from);
+            if (until == std::wstring::npos) until = str().size();
             iStart = static_cast<int>(until) + 1;
             return Mid(static_cast<int>(from), static_cast<int>(until - from));
         }
@@ -190,54 +250,55 @@ CString& CString::Trim(const wchar_t* pszTargets) {
 
 namespace {
 
+// How many characters from the start (or the end) satisfy `pred`: what a trim removes.
 template <typename Pred>
-void trimLeftWhile(std::wstring& s, Pred pred) {
-    s.erase(s.begin(), std::find_if_not(s.begin(), s.end(), pred));
+std::size_t leading(const std::wstring& s, Pred pred) {
+    return static_cast<std::size_t>(std::find_if_not(s.begin(), s.end(), pred) - s.begin());
 }
 
 template <typename Pred>
-void trimRightWhile(std::wstring& s, Pred pred) {
-    s.erase(std::find_if_not(s.rbegin(), s.rend(), pred).base(), s.end());
+std::size_t trailing(const std::wstring& s, Pred pred) {
+    return static_cast<std::size_t>(std::find_if_not(s.rbegin(), s.rend(), pred) - s.rbegin());
 }
 
 }  // namespace
 
 CString& CString::TrimLeft() {
-    trimLeftWhile(m_str, vnwin::isBlank);
+    trimLeftBy(leading(str(), vnwin::isBlank));
     return *this;
 }
 
 CString& CString::TrimLeft(wchar_t chTarget) {
-    trimLeftWhile(m_str, [chTarget](wchar_t ch) { return ch == chTarget; });
+    trimLeftBy(leading(str(), [chTarget](wchar_t ch) { return ch == chTarget; }));
     return *this;
 }
 
 CString& CString::TrimLeft(const wchar_t* pszTargets) {
     const wchar_t* set = orEmpty(pszTargets);
-    trimLeftWhile(m_str, [set](wchar_t ch) { return inSet(set, ch); });
+    trimLeftBy(leading(str(), [set](wchar_t ch) { return inSet(set, ch); }));
     return *this;
 }
 
 CString& CString::TrimRight() {
-    trimRightWhile(m_str, vnwin::isBlank);
+    trimRightBy(trailing(str(), vnwin::isBlank));
     return *this;
 }
 
 CString& CString::TrimRight(wchar_t chTarget) {
-    trimRightWhile(m_str, [chTarget](wchar_t ch) { return ch == chTarget; });
+    trimRightBy(trailing(str(), [chTarget](wchar_t ch) { return ch == chTarget; }));
     return *this;
 }
 
 CString& CString::TrimRight(const wchar_t* pszTargets) {
     const wchar_t* set = orEmpty(pszTargets);
-    trimRightWhile(m_str, [set](wchar_t ch) { return inSet(set, ch); });
+    trimRightBy(trailing(str(), [set](wchar_t ch) { return inSet(set, ch); }));
     return *this;
 }
 
 int CString::Replace(wchar_t chOld, wchar_t chNew) {
-    if (chOld == chNew) return 0;
+    if (chOld == chNew || str().find(chOld) == std::wstring::npos) return 0;
     int count = 0;
-    for (wchar_t& ch : m_str) {
+    for (wchar_t& ch : edit()) {
         if (ch == chOld) ch = chNew, ++count;
     }
     return count;
@@ -251,17 +312,19 @@ int CString::Replace(const wchar_t* pszOld, const wchar_t* pszNew) {
     std::wstring result;
     int count = 0;
     std::size_t pos = 0;
-    for (std::size_t at; (at = m_str.find(from, pos)) != std::wstring::npos;
+    const std::wstring& text = str();
+    for (std::size_t at; (at = text.find(from, pos)) != std::wstring::npos;
          pos = at + from.size()) {
-        result.append(m_str, pos, at - pos).append(to);
+        result.append(text, pos, at - pos).append(to);
         ++count;
     }
-    if (count > 0) m_str = result.append(m_str, pos);
+    if (count > 0) assign(result.append(text, pos));
     return count;
 }
 
 int CString::Remove(wchar_t chRemove) {
-    auto removed = std::erase(m_str, chRemove);
+    if (str().find(chRemove) == std::wstring::npos) return 0;
+    auto removed = std::erase(edit(), chRemove);
     return static_cast<int>(removed);
 }
 
@@ -271,37 +334,44 @@ int CString::Insert(int iIndex, wchar_t ch) {
 
 int CString::Insert(int iIndex, const wchar_t* psz) {
     const std::wstring text(orEmpty(psz));
-    m_str.insert(static_cast<std::size_t>(clampIndex(iIndex, GetLength())), text);
+    if (!text.empty())
+        edit().insert(static_cast<std::size_t>(clampIndex(iIndex, GetLength())), text);
     return GetLength();
 }
 
 int CString::Delete(int iIndex, int nCount) {
     iIndex = std::max(iIndex, 0);
     nCount = std::min(nCount, GetLength() - iIndex);
-    if (nCount > 0) m_str.erase(static_cast<std::size_t>(iIndex), static_cast<std::size_t>(nCount));
+    if (nCount > 0)
+        edit().erase(static_cast<std::size_t>(iIndex), static_cast<std::size_t>(nCount));
     return GetLength();
 }
 
 wchar_t* CString::GetBuffer() {
-    return m_str.data();
+    return edit().data();
 }
 
 wchar_t* CString::GetBuffer(int nMinBufferLength) {
     ASSERT(nMinBufferLength >= 0);
-    if (nMinBufferLength > GetLength()) m_str.resize(static_cast<std::size_t>(nMinBufferLength));
-    return m_str.data();
+    std::wstring& text = edit();
+    if (nMinBufferLength > GetLength()) text.resize(static_cast<std::size_t>(nMinBufferLength));
+    return text.data();
 }
 
 wchar_t* CString::GetBufferSetLength(int nLength) {
     ASSERT(nLength >= 0);
-    m_str.resize(static_cast<std::size_t>(nLength));
-    return m_str.data();
+    std::wstring& text = edit();
+    text.resize(static_cast<std::size_t>(nLength));
+    return text.data();
 }
 
 void CString::ReleaseBuffer(int nNewLength) {
-    if (nNewLength < 0) nNewLength = static_cast<int>(std::wcslen(m_str.c_str()));
+    if (nNewLength < 0) nNewLength = static_cast<int>(std::wcslen(GetString()));
     ASSERT(nNewLength <= GetLength());
-    m_str.resize(static_cast<std::size_t>(nNewLength));
+    if (nNewLength == 0)
+        m_text.reset();
+    else if (nNewLength < GetLength())
+        edit().resize(static_cast<std::size_t>(nNewLength));
 }
 
 CString operator+(const CString& str1, const CString& str2) {

@@ -1,11 +1,16 @@
 // MFC's wide string, CStringW of a Unicode build. Indexes and lengths count wchar_t units,
 // which on Linux are whole code points. Comparisons are ordinal; case-insensitive ones and
 // case mapping use Unicode rules independent of the process locale.
+//
+// As in MFC, copies share their characters until one of them changes (copy on write, with an
+// atomic count): the catalogue hands out whole columns and table lists by value, and copying
+// them must not cost an allocation per name.
 #pragma once
 
 #include <compare>
 #include <cstdarg>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -38,11 +43,11 @@ public:
     void Append(const CString& str) { *this += str; }
     void AppendChar(wchar_t ch) { *this += ch; }
 
-    operator const wchar_t*() const { return m_str.c_str(); }
-    const wchar_t* GetString() const { return m_str.c_str(); }
-    int GetLength() const { return static_cast<int>(m_str.size()); }
-    bool IsEmpty() const { return m_str.empty(); }
-    void Empty() { m_str.clear(); }
+    operator const wchar_t*() const { return GetString(); }
+    const wchar_t* GetString() const { return m_text ? m_text->c_str() : L""; }
+    int GetLength() const { return m_text ? static_cast<int>(m_text->size()) : 0; }
+    bool IsEmpty() const { return !m_text || m_text->empty(); }
+    void Empty() { m_text.reset(); }
 
     // An index outside the string is a caller error and stops the process, as MFC asserts.
     wchar_t GetAt(int iChar) const;
@@ -111,7 +116,8 @@ public:
     BOOL LoadString(UINT nID);
 
     // The buffer holds at least nMinBufferLength characters and a terminator. Until
-    // ReleaseBuffer, GetLength reports the buffer's length (MFC keeps the old one).
+    // ReleaseBuffer, GetLength reports the buffer's length (MFC keeps the old one). As in MFC,
+    // nothing else may be done with the string, copying included, until ReleaseBuffer.
     wchar_t* GetBuffer();
     wchar_t* GetBuffer(int nMinBufferLength);
     wchar_t* GetBufferSetLength(int nLength);
@@ -132,7 +138,15 @@ private:
     static const wchar_t* passArg(const CString& arg) { return arg.GetString(); }
     void formatArgs(bool append, const wchar_t* pszFormat, ...);
 
-    std::wstring m_str;
+    // The characters, for reading.
+    const std::wstring& str() const;
+    // The characters, for changing: first made this string's own if another shares them.
+    std::wstring& edit();
+    void assign(std::wstring text);
+    void trimLeftBy(std::size_t count);
+    void trimRightBy(std::size_t count);
+
+    std::shared_ptr<std::wstring> m_text;  // null: the empty string
 };
 
 CString operator+(const CString& str1, const CString& str2);

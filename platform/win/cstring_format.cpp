@@ -275,13 +275,13 @@ void CString::FormatV(const wchar_t* pszFormat, va_list args) {
     // Built aside: the arguments may point into this very string.
     std::wstring result;
     formatInto(result, pszFormat, args);
-    m_str = std::move(result);
+    assign(std::move(result));
 }
 
 void CString::AppendFormatV(const wchar_t* pszFormat, va_list args) {
     std::wstring result;
     formatInto(result, pszFormat, args);
-    m_str += result;
+    if (!result.empty()) edit() += result;
 }
 
 void CString::formatArgs(bool append, const wchar_t* pszFormat, ...) {

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <functional>
 #include <map>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "support/cstring_printer.h"
 
@@ -238,6 +241,65 @@ TEST(CString, TextKeysHashByContent) {
     CString key(L"HA12");
     EXPECT_EQ(HashKey(key), HashKey(L"HA12"));
     EXPECT_EQ(std::hash<CString>{}(key), std::hash<CString>{}(CString(L"HA") + L"12"));
+}
+
+// Copies share their characters until one changes: a change through any member must reach
+// that copy alone, also when the string is copied from itself or appended to itself.
+TEST(CString, ACopyChangesAloneWhateverChangesIt) {
+    const std::vector<std::pair<const char*, std::function<void(CString&)>>> changes = {
+        {"SetAt", [](CString& s) { s.SetAt(0, L'x'); }},
+        {"+=", [](CString& s) { s += L"-tail"; }},
+        {"Append", [](CString& s) { s.Append(L"abc", 2); }},
+        {"MakeUpper", [](CString& s) { s.MakeUpper(); }},
+        {"MakeLower", [](CString& s) { s.MakeLower(); }},
+        {"MakeReverse", [](CString& s) { s.MakeReverse(); }},
+        {"Trim", [](CString& s) { s.Trim(L"Ø "); }},
+        {"Replace", [](CString& s) { s.Replace(L"16", L"20"); }},
+        {"Replace char", [](CString& s) { s.Replace(L'1', L'2'); }},
+        {"Remove", [](CString& s) { s.Remove(L'6'); }},
+        {"Insert", [](CString& s) { s.Insert(1, L"+"); }},
+        {"Delete", [](CString& s) { s.Delete(0, 2); }},
+        {"Format", [](CString& s) { s.Format(L"%s/%d", s.GetString(), 2); }},
+        {"AppendFormat", [](CString& s) { s.AppendFormat(L"%d", 7); }},
+        {"Empty", [](CString& s) { s.Empty(); }},
+        {"GetBuffer",
+         [](CString& s) {
+             s.GetBuffer()[0] = L'#';
+             s.ReleaseBuffer();
+         }},
+        {"assign", [](CString& s) { s = L"other"; }},
+    };
+    const CString original(L" Ø 16 bar ");
+    for (const auto& [name, change] : changes) {
+        CString copy = original;
+        change(copy);
+        EXPECT_EQ(original, L" Ø 16 bar ") << name;
+        EXPECT_NE(copy, original) << name;
+    }
+
+    CString self(L"ab");
+    self += self;
+    EXPECT_EQ(self, L"abab");
+    const CString& alias = self;
+    self = alias;
+    self.Insert(0, self.GetString());
+    EXPECT_EQ(self, L"abababab");
+
+    // Copies made and dropped on several threads at once keep the count right (the sanitizers
+    // report any error), and every copy still reads the same characters.
+    const CString shared(L"HA12 shared by threads");
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&shared] {
+            for (int i = 0; i < 20000; ++i) {
+                CString copy = shared;
+                if (i % 1000 == 0) copy.MakeLower();
+                EXPECT_EQ(copy.GetLength(), shared.GetLength());
+            }
+        });
+    }
+    for (auto& thread : threads) thread.join();
+    EXPECT_EQ(shared, L"HA12 shared by threads");
 }
 
 TEST(CStringDeathTest, IndexOutsideTheStringStops) {
