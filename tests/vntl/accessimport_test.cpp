@@ -38,9 +38,9 @@ const fs::path kSamples = VNTL_ACCESS_SAMPLES;
 const char kJet3[] = "testV1997.mdb";             // Access 97: four tables, every number type
 const char kJet4[] = "testUnicodeCompV2003.mdb";  // Access 2003: compressed Unicode texts
 
-#define REQUIRE_SAMPLES()                                               \
-    if (!fs::exists(kSamples / kJet3) || !fs::exists(kSamples / kJet4)) \
-    GTEST_SKIP() << "the sample Access files are not at " << kSamples.string()
+#define REQUIRE_SAMPLES()                                                      \
+    ASSERT_TRUE(fs::exists(kSamples / kJet3) && fs::exists(kSamples / kJet4)) \
+        << "the sample Access files are not at " << kSamples.string()
 
 using testsupport::readFile;
 
