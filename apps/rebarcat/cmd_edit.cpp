@@ -98,6 +98,15 @@ int saveOrSay(CVnRebarSteelGradeCatalog& catalog, const HostSession& session, st
     return kUsage;
 }
 
+// The field values of an edit, in the family's units; a usage status when one cannot be read.
+int readFieldValues(const FieldTexts& texts, CVnRebarSteelGradeCatalog& catalog,
+                    const CString& family, FieldValues& fields, std::ostream& err) {
+    fields = parseFieldValues(texts, catalog, family);
+    if (fields.error.empty()) return kSuccess;
+    err << "rebarcat: " << fields.error << "\n";
+    return kUsage;
+}
+
 int runAdd(Arguments& arguments, std::ostream& out, std::ostream& err) {
     auto catalogFile = arguments.option("catalog");
     FieldTexts texts = takeFieldTexts(arguments);
@@ -110,11 +119,8 @@ int runAdd(Arguments& arguments, std::ostream& out, std::ostream& err) {
     if (int status = session.check(err)) return status;
     CVnRebarSteelGradeCatalog catalog;
     CString family = wide(arguments.rest()[0]), name = wide(arguments.rest()[1]);
-    FieldValues fields = parseFieldValues(texts, catalog, family);
-    if (!fields.error.empty()) {
-        err << "rebarcat: " << fields.error << "\n";
-        return kUsage;
-    }
+    FieldValues fields;
+    if (int status = readFieldValues(texts, catalog, family, fields, err)) return status;
     if (!catalog.FindSteelgradeFamily(family)) {
         err << "rebarcat: no family '" << utf8(family) << "' in the catalogue\n";
         return kNotFound;
@@ -169,11 +175,8 @@ int runSet(Arguments& arguments, std::ostream& out, std::ostream& err) {
     if (int status = session.check(err)) return status;
     CVnRebarSteelGradeCatalog catalog;
     CString family = wide(arguments.rest()[0]), name = wide(arguments.rest()[1]);
-    FieldValues fields = parseFieldValues(texts, catalog, family);
-    if (!fields.error.empty()) {
-        err << "rebarcat: " << fields.error << "\n";
-        return kUsage;
-    }
+    FieldValues fields;
+    if (int status = readFieldValues(texts, catalog, family, fields, err)) return status;
     bool found = false;
     CVnRebarSteelGrade bar = storedBar(*session.container(), family, name, found);
     if (!found) {

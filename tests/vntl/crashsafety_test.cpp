@@ -28,6 +28,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/childreport.h"
 #include "support/sqlfixture.h"
 #include "vntl/vntlmdbcontainer.h"
 #include "win/utf8.h"
@@ -531,15 +532,7 @@ SaveOutcome saveWithFileSizeLimit(VNTLMdbContainer& container, rlim_t limit, boo
         ::_exit(0);
     }
     ::close(channel[1]);
-    std::string received;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        received.append(buffer, static_cast<std::size_t>(got));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    std::wstring report(received.size() / sizeof(wchar_t), L'\0');
-    std::memcpy(report.data(), received.data(), report.size() * sizeof(wchar_t));
+    std::wstring report = testsupport::readChildReport(channel[0], child);
     if (report.empty() || report[0] == L'S') return {};
     SaveOutcome outcome{true, false, {}, false, false};
     if (retry) {

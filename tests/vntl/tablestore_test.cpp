@@ -18,6 +18,8 @@
 #include <set>
 #include <string>
 
+#include "support/childreport.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -143,15 +145,7 @@ ChildOutcome inChild(const std::function<bool()>& setup, TableStore& store,
         ::_exit(0);
     }
     ::close(channel[1]);
-    std::string received;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-        received.append(buffer, static_cast<std::size_t>(got));
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    std::wstring message(received.size() / sizeof(wchar_t), L'\0');
-    std::memcpy(message.data(), received.data(), message.size() * sizeof(wchar_t));
+    const std::wstring message = testsupport::readChildReport(channel[0], pid);
     if (message.empty() || message[0] == L'S') return {};
     return {true, message[0] == L'1', message.substr(1)};
 }
