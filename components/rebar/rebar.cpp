@@ -22,6 +22,7 @@ extern "C" REBAR_API BOOL DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID /*
         new CDynLinkLibrary(rebarModule);
     } else if (dwReason == DLL_PROCESS_DETACH) {
         AfxTermExtensionModule(rebarModule);
+        instanceHandle = nullptr;  // the handle names nothing once the library is gone
     }
     return 1;
 }

@@ -39,9 +39,10 @@ auto guarded(const GuardSite& site, Body&& body) -> std::invoke_result_t<Body&> 
 
 }  // namespace rebar
 
-// A member's guard site. Each guarded class defines CLASS_GUARD_SOURCE, the path of its
-// source file, e.g. CVnRebarSteelGradeCatalog_GUARD_SOURCE.
-#define VN_GUARD_SITE(cls, member)                          \
-    ::rebar::GuardSite {                                    \
-        L"" #cls "::" #member, cls##_GUARD_SOURCE, __LINE__ \
+// A member's guard site. Each source file that holds guards defines VN_GUARD_SOURCE, its
+// own path, before it uses this, so a crash report names the file where the guard stands even
+// for a class split over several files.
+#define VN_GUARD_SITE(cls, member)                       \
+    ::rebar::GuardSite {                                 \
+        L"" #cls "::" #member, VN_GUARD_SOURCE, __LINE__ \
     }

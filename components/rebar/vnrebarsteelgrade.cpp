@@ -122,7 +122,8 @@ void CVnRebarSteelGrade::Export(std::map<CString, COleVariant>& row, bool& chang
     };
     for (auto [column, value] : columns) {
         auto entry = row.find(column);
-        // A stored 0.0 is kept: the row is written back only where it already holds a value.
+        // A stored 0.0 is kept; every other column, absent ones included, takes the record's
+        // value.
         if (entry != row.end() && doubleMemberOf(entry->second) == 0.0) continue;
         row[column] = COleVariant(value);
         changed = true;

@@ -4,6 +4,7 @@
 #include "rebar/host/vntl.h"
 #include "rebar/vnguard.h"
 
+#define VN_GUARD_SOURCE L"components\\rebar\\vnrebarsteelgradecatalog.cpp"
 #define GUARD(member) VN_GUARD_SITE(CVnRebarSteelGradeCatalog, member)
 
 const wchar_t CVnRebarSteelGradeCatalog::BARS_CATALOG[] = L"Arrangements";
@@ -15,14 +16,13 @@ const wchar_t kDefinition[] = L"Definition";
 }
 
 CVnRebarSteelGradeCatalog::CVnRebarSteelGradeCatalog() {
-    rebar::guarded(GUARD(CVnRebarSteelGradeCatalog), [&] { OpenDrawingCatalog(); });
+    rebar::guarded(GUARD(CVnRebarSteelGradeCatalog), [&] { OpenDrawingCatalog(nullptr); });
 }
 
+// Unlike the default constructor, this one runs without a guard: a failure to open reaches the
+// caller, which knows what it wanted the catalogue for.
 CVnRebarSteelGradeCatalog::CVnRebarSteelGradeCatalog(UsageCallback callback) {
-    rebar::guarded(GUARD(CVnRebarSteelGradeCatalog), [&] {
-        OpenDrawingCatalog();
-        m_pfnUsageCallback = callback;
-    });
+    OpenDrawingCatalog(callback);
 }
 
 CVnRebarSteelGradeCatalog::CVnRebarSteelGradeCatalog(VNTLMdbContainer* container)
@@ -54,8 +54,8 @@ CVnRebarSteelGradeCatalog::~CVnRebarSteelGradeCatalog() {
     m_pMdbContainer = nullptr;
 }
 
-void CVnRebarSteelGradeCatalog::OpenDrawingCatalog() {
-    m_pfnUsageCallback = nullptr;
+void CVnRebarSteelGradeCatalog::OpenDrawingCatalog(UsageCallback callback) {
+    m_pfnUsageCallback = callback;
     AreMillAndMaxStockLengthValid = true;
     m_bOwnContainer = true;
     AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
@@ -122,9 +122,14 @@ bool CVnRebarSteelGradeCatalog::IsValidCatalog(CString typeName) const {
 bool CVnRebarSteelGradeCatalog::SetDBPath(CString path) {
     return rebar::guarded(GUARD(SetDBPath), [&] {
         if (!m_pMdbContainer || !m_pMdbContainer->Initialize(path)) return false;
-        // The drawing's units pool follows the newly attached file; the hook rules and the
-        // diameter names are marked for rereading by whoever attached it.
-        if (UnitsPool* units = getMapUnits()) FillUnitsPool(*units);
+        // The drawing's units pool follows the newly attached file. It is rebuilt when it is
+        // next asked, so that attaching costs no more than reading the file; without a drawing
+        // there is nowhere to keep that mark, and the pool is rebuilt at once. The hook rules
+        // and the diameter names are marked for rereading by whoever attached the file.
+        if (_PerDocMapsStruct* maps = getMapsStruct())
+            maps->unitsFilled = false;
+        else if (UnitsPool* units = getMapUnits())
+            FillUnitsPool(*units);
         return true;
     });
 }
@@ -147,24 +152,28 @@ void CVnRebarSteelGradeCatalog::UpdateStamp() {
     });
 }
 
-// Rewrites a definition field, only when the table holds the single definition record.
-void CVnRebarSteelGradeCatalog::RewriteDefinition(const wchar_t* column, const CString& value) {
+// Rewrites a definition field, only when the table holds the single definition record; the new
+// value is made only then, so a refused stamp costs no clock reading and no GUID.
+void CVnRebarSteelGradeCatalog::RewriteDefinition(
+    const wchar_t* column, CString (CVnRebarSteelGradeCatalog::*makeValue)()) {
     CStringArray values;
     if (!m_pMdbContainer || !m_pMdbContainer->getColumnAsString(kDefinition, column, values) ||
         values.GetSize() != 1)
         return;
-    values.SetAt(0, value);
+    values.SetAt(0, (this->*makeValue)());
     m_pMdbContainer->setColumnAsString(kDefinition, column, values);
 }
 
 void CVnRebarSteelGradeCatalog::UpdateDate() {
-    rebar::guarded(GUARD(UpdateDate),
-                   [&] { RewriteDefinition(L"Def_lastupdate", createUpdateDateString()); });
+    rebar::guarded(GUARD(UpdateDate), [&] {
+        RewriteDefinition(L"Def_lastupdate", &CVnRebarSteelGradeCatalog::createUpdateDateString);
+    });
 }
 
 void CVnRebarSteelGradeCatalog::UpdateVersion() {
-    rebar::guarded(GUARD(UpdateVersion),
-                   [&] { RewriteDefinition(L"Def_version", createNewVersionGUID()); });
+    rebar::guarded(GUARD(UpdateVersion), [&] {
+        RewriteDefinition(L"Def_version", &CVnRebarSteelGradeCatalog::createNewVersionGUID);
+    });
 }
 
 CString CVnRebarSteelGradeCatalog::createNewVersionGUID() {

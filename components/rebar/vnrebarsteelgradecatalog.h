@@ -224,13 +224,14 @@ private:
     COleVariant InsertedCell(const CString& column, CVnRebarSteelGrade& record);
     bool FixedDiameterMark(const wchar_t* family);
 
-    void OpenDrawingCatalog();
+    int FindInFamilies(const wchar_t* family, const wchar_t* column, const COleVariant& value,
+                       CString& table, Row& row);
+    void OpenDrawingCatalog(UsageCallback callback);
     CString DefinitionText(const wchar_t* column);
-    void RewriteDefinition(const wchar_t* column, const CString& value);
+    void RewriteDefinition(const wchar_t* column,
+                           CString (CVnRebarSteelGradeCatalog::*makeValue)());
 
     // Shared by the copies of a catalogue that opened its container; closes it when the last
     // of them lets go.
-    std::shared_ptr<void> m_containerLease;
+    std::shared_ptr<VNTLMdbContainer> m_containerLease;
 };
-
-#define CVnRebarSteelGradeCatalog_GUARD_SOURCE L"components\\rebar\\vnrebarsteelgradecatalog.cpp"

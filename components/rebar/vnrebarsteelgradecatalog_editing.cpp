@@ -4,6 +4,7 @@
 #include "rebar/vnguard.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 
+#define VN_GUARD_SOURCE L"components\\rebar\\vnrebarsteelgradecatalog_editing.cpp"
 #define GUARD(member) VN_GUARD_SITE(CVnRebarSteelGradeCatalog, member)
 
 namespace {

@@ -14,6 +14,7 @@
 #include "rebar/vnguard.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 
+#define VN_GUARD_SOURCE L"components\\rebar\\vnrebarsteelgradecatalog_hooks.cpp"
 #define GUARD(member) VN_GUARD_SITE(CVnRebarSteelGradeCatalog, member)
 
 namespace {
@@ -55,10 +56,6 @@ const double kSameSquared = 1e-20;
 const double kHookAngleTolerance = 1e-6;    // degrees, for the hook length
 const double kLengthAngleTolerance = 1e-7;  // degrees, for the unfold and leg lengths
 const double kPi = 3.141592653589793;
-
-std::wstring text(const CString& s) {
-    return std::wstring(s.GetString(), s.GetLength());
-}
 
 bool sameKey(double a, double b) {
     return (a - b) * (a - b) <= kSameSquared;
@@ -144,10 +141,11 @@ MinimalKind minimalKind(const std::wstring& checkKind) {
     const CString standard = VnPrompts::getPrompt(40384, kModule, 0);
     const CString seismic = VnPrompts::getPrompt(40385, kModule, 0);
     const CString tie = VnPrompts::getPrompt(40386, kModule, 0);
-    if (checkKind == text(standard)) return {&Element::m_mapMinimalStdLength, L"MinimalStdLength"};
-    if (checkKind == text(seismic))
+    if (checkKind == StdText(standard))
+        return {&Element::m_mapMinimalStdLength, L"MinimalStdLength"};
+    if (checkKind == StdText(seismic))
         return {&Element::m_mapMinimalSeismicLength, L"MinimalSeismicLength"};
-    if (checkKind == text(tie)) return {&Element::m_mapMinimalTieLength, L"MinimalTieLength"};
+    if (checkKind == StdText(tie)) return {&Element::m_mapMinimalTieLength, L"MinimalTieLength"};
     return {};
 }
 
@@ -217,13 +215,13 @@ bool CVnRebarSteelGradeCatalog::FillDiameterHookLengthByAngle(HookRuleMap& rules
             steelGrades.AddTail(CString());
         }
         for (POSITION pos = steelGrades.GetHeadPosition(); pos;) {
-            std::wstring steelGrade = text(steelGrades.GetNext(pos));
+            std::wstring steelGrade = StdText(steelGrades.GetNext(pos));
             for (int line = 0; line < lines; ++line) {
                 Row row;
                 if (!m_pMdbContainer->getTableLine(table, line, row)) continue;
                 HookRow values = readHookRow(row, columns);
                 if (columns >= kWithSteelGrades)
-                    steelGrade = text(VariantToString(row[L"SteelGrade"]));
+                    steelGrade = StdText(VariantToString(row[L"SteelGrade"]));
                 FillHookLengthMaps(rules, tableName, steelGrade, values.angle, values.multiplicator,
                                    values.diameter, values.unfold, values.minimalStd,
                                    values.minimalSeismic, values.minimalTie, values.leg);

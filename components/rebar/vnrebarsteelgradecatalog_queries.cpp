@@ -8,16 +8,18 @@
 #include <utility>
 #include <vector>
 
+#include "rebar/familylist.h"
 #include "rebar/host/cad.h"
 #include "rebar/rebarvalues.h"
 #include "rebar/vnguard.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 
+#define VN_GUARD_SOURCE L"components\\rebar\\vnrebarsteelgradecatalog_queries.cpp"
 #define GUARD(member) VN_GUARD_SITE(CVnRebarSteelGradeCatalog, member)
 
 namespace {
 
-const wchar_t kSteelGradeList[] = L"SteelGradeList";
+using rebar::kSteelGradeList;
 const wchar_t kFixedDiameter[] = L"Fixed Diameter";
 
 bool isReservedTable(const CString& name) {
@@ -93,10 +95,6 @@ const auto& stockColumnKeys() {
     return keys;
 }
 
-std::wstring text(const CString& s) {
-    return std::wstring(s.GetString(), s.GetLength());
-}
-
 double scaled(double value, Scaling scaling, double scale) {
     switch (scaling) {
         case Scaling::Weight:
@@ -113,12 +111,11 @@ double scaled(double value, Scaling scaling, double scale) {
 
 bool CVnRebarSteelGradeCatalog::FindSteelgradeFamily(const wchar_t* family) {
     return rebar::guarded(GUARD(FindSteelgradeFamily), [&] {
-        CStringArray tables;
-        if (!m_pMdbContainer || !family || !*family || !m_pMdbContainer->getTableList(tables))
-            return false;
-        for (INT_PTR i = 0; i < tables.GetSize(); ++i)
-            if (tables[i].CompareNoCase(family) == 0) return !isReservedTable(family);
-        return false;
+        if (!m_pMdbContainer || !family || !*family || isReservedTable(family)) return false;
+        // The container finds a table by its name at once; listing the tables and comparing
+        // each would cost a catalogue of thousands of families that much at every question.
+        CStringArray columns;
+        return m_pMdbContainer->getTableFiends(family, columns);
     });
 }
 
@@ -127,9 +124,7 @@ bool CVnRebarSteelGradeCatalog::GetTableNameFromSteelgrade(CStringList& families
     return rebar::guarded(GUARD(GetTableNameFromSteelgrade), [&] {
         if (!m_pMdbContainer) return false;
         CStringArray names, standards;
-        if (m_pMdbContainer->getColumnAsString(kSteelGradeList, L"Name", names) &&
-            m_pMdbContainer->getColumnAsString(kSteelGradeList, L"Standard", standards) &&
-            names.GetSize() == standards.GetSize()) {
+        if (rebar::readFamilyList(*m_pMdbContainer, L"Standard", names, standards)) {
             for (INT_PTR i = 0; i < names.GetSize(); ++i)
                 if (standard.IsEmpty() || standards[i].CompareNoCase(standard) == 0)
                     families.AddTail(names[i]);
@@ -144,15 +139,8 @@ bool CVnRebarSteelGradeCatalog::GetSteelgradeFamilies(CStringList& families, CSt
 }
 
 bool CVnRebarSteelGradeCatalog::FixedDiameterMark(const wchar_t* family) {
-    CStringArray names, displays;
-    if (!m_pMdbContainer->getColumnAsString(kSteelGradeList, L"Name", names) ||
-        !m_pMdbContainer->getColumnAsString(kSteelGradeList, L"RadiusDisplay", displays) ||
-        names.GetSize() != displays.GetSize())
-        return false;
-    for (INT_PTR i = 0; i < names.GetSize(); ++i)
-        if (names[i].CompareNoCase(family) == 0)
-            return displays[i].CompareNoCase(kFixedDiameter) == 0;
-    return false;
+    return rebar::familyListText(*m_pMdbContainer, family, L"RadiusDisplay")
+               .CompareNoCase(kFixedDiameter) == 0;
 }
 
 bool CVnRebarSteelGradeCatalog::CheckSteelgradeFamilyForFixedDiameter(const wchar_t* family) {
@@ -261,24 +249,31 @@ bool CVnRebarSteelGradeCatalog::GetPatternNameForDiameter(const wchar_t* family,
     });
 }
 
+// The first row holding `value` in `column` of the family's table, or of the first listed
+// family's table that has one when no family is given; its table stays empty when none does.
+int CVnRebarSteelGradeCatalog::FindInFamilies(const wchar_t* family, const wchar_t* column,
+                                              const COleVariant& value, CString& table, Row& row) {
+    table.Empty();
+    if (!m_pMdbContainer) return -1;
+    CStringList tables;
+    if (family)
+        tables.AddTail(family);
+    else
+        GetSteelgradeFamilies(tables, CString());
+    int index = -1;
+    for (POSITION pos = tables.GetHeadPosition(); pos && index == -1;) {
+        row.clear();
+        table = tables.GetNext(pos);
+        index = m_pMdbContainer->getTableLine(table, column, value, row);
+    }
+    if (index == -1) table.Empty();
+    return index;
+}
+
 int CVnRebarSteelGradeCatalog::InternalFindSteelgrade(const wchar_t* name, const wchar_t* family,
                                                       CString& table, Row& row) {
     return rebar::guarded(GUARD(InternalFindSteelgrade), [&] {
-        table.Empty();
-        if (!m_pMdbContainer) return -1;
-        CStringList tables;
-        if (family)
-            tables.AddTail(family);
-        else
-            GetSteelgradeFamilies(tables, CString());
-        int index = -1;
-        for (POSITION pos = tables.GetHeadPosition(); pos && index == -1;) {
-            row.clear();
-            table = tables.GetNext(pos);
-            index = m_pMdbContainer->getTableLine(table, L"Name", COleVariant(name), row);
-        }
-        if (index == -1) table.Empty();
-        return index;
+        return FindInFamilies(family, L"Name", COleVariant(name), table, row);
     });
 }
 
@@ -286,23 +281,9 @@ bool CVnRebarSteelGradeCatalog::InternalFindSteelgradeByDiameter(const wchar_t* 
                                                                  const wchar_t* family,
                                                                  CString& table, Row& row) {
     return rebar::guarded(GUARD(InternalFindSteelgradeByDiameter), [&] {
-        table.Empty();
-        if (!m_pMdbContainer) return false;
         // Leading blanks are skipped and what follows the number (a unit, say) ignored.
         COleVariant diameter(_wtof(diameterText ? diameterText : L""));
-        CStringList tables;
-        if (family)
-            tables.AddTail(family);
-        else
-            GetSteelgradeFamilies(tables, CString());
-        int index = -1;
-        for (POSITION pos = tables.GetHeadPosition(); pos && index == -1;) {
-            row.clear();
-            table = tables.GetNext(pos);
-            index = m_pMdbContainer->getTableLine(table, L"Diameter_Nominal", diameter, row);
-        }
-        if (index == -1) table.Empty();
-        return index != -1;
+        return FindInFamilies(family, L"Diameter_Nominal", diameter, table, row) != -1;
     });
 }
 
@@ -382,7 +363,7 @@ bool CVnRebarSteelGradeCatalog::ImportSteelgrade(Row& row, CString family, doubl
             if (!unitsLookedUp) {
                 unitsLookedUp = true;
                 if (UnitsPool* pool = getMapUnits()) {
-                    auto found = pool->find(text(family));
+                    auto found = pool->find(StdText(family));
                     if (found != pool->end()) units = &found->second;
                 }
             }

@@ -8,6 +8,7 @@
 #include "rebar/vnguard.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 
+#define VN_GUARD_SOURCE L"components\\rebar\\vnrebarsteelgradecatalog_units.cpp"
 #define GUARD(member) VN_GUARD_SITE(CVnRebarSteelGradeCatalog, member)
 
 std::map<AcApDocument*, std::unique_ptr<CVnRebarSteelGradeCatalog::_PerDocMapsStruct>>
@@ -16,10 +17,6 @@ std::map<AcApDocument*, std::unique_ptr<CVnRebarSteelGradeCatalog::_PerDocMapsSt
 namespace {
 
 const wchar_t kUnits[] = L"Units";
-
-std::wstring text(const CString& s) {
-    return std::wstring(s.GetString(), s.GetLength());
-}
 
 AcApDocument* currentDocument() {
     return acDocManagerPtr()->curDocument();
@@ -54,13 +51,14 @@ bool CVnRebarSteelGradeCatalog::FillUnitsPool(UnitsPool& pool) {
                 continue;
             for (INT_PTR row = 0; row < cells.GetSize(); ++row) {
                 if (cells[row].IsEmpty()) continue;
-                auto [entry, fresh] = parsed.try_emplace(text(cells[row]));
+                auto [entry, fresh] = parsed.try_emplace(StdText(cells[row]));
                 if (CVnUnit unit;
                     fresh && CVnUnitManager::UnitFromString(cells[row], unit, 1.0) == 0)
                     entry->second = unit;
                 if (!entry->second) continue;
                 // The first row that names a family wins for each parameter.
-                pool[text(families[row])].emplace(text(columns[c]), UNITINFO{*entry->second, {}});
+                pool[StdText(families[row])].emplace(StdText(columns[c]),
+                                                     UNITINFO{*entry->second, {}});
             }
         }
         return !pool.empty();
@@ -97,9 +95,9 @@ bool CVnRebarSteelGradeCatalog::GetParameterUnit(CString family, CString paramet
     return rebar::guarded(GUARD(GetParameterUnit), [&] {
         UnitsPool* pool = getMapUnits();
         if (!pool) return false;
-        auto units = pool->find(text(family));
+        auto units = pool->find(StdText(family));
         if (units == pool->end()) return false;
-        auto entry = units->second.find(text(parameter));
+        auto entry = units->second.find(StdText(parameter));
         if (entry == units->second.end()) return false;
         CVnUnit found = entry->second.unit;
         found.SetMetricsFactor(metricsFactor);

@@ -9,12 +9,11 @@ namespace vntl {
 
 namespace {
 
-// SQLite folds only ASCII letters when it matches identifiers; names here match the same way.
 wchar_t asciiLower(wchar_t c) {
     return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c;
 }
 
-// Cell texts, unlike names, match ignoring case in every script ("Ö" = "ö", "Ж" = "ж"). The C
+// Texts and names match ignoring case in every script ("Ö" = "ö", "Ж" = "ж"). The C
 // library's Unicode tables come from the "C.UTF-8" locale, independent of the user's own; where
 // no UTF-8 locale exists a built-in fold covers Latin-1, Greek and Cyrillic.
 locale_t unicodeCtype() {
@@ -44,7 +43,7 @@ wchar_t foldCase(wchar_t c) {
     return builtInFold(c);
 }
 
-bool sameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
+bool sameTextIgnoringCase(std::wstring_view a, std::wstring_view b) {
     if (a.size() != b.size()) return false;  // simple case folding keeps the length
     for (std::size_t i = 0; i < a.size(); ++i)
         if (a[i] != b[i] && foldCase(a[i]) != foldCase(b[i])) return false;
@@ -62,16 +61,11 @@ bool sameNumber(long long integer, double real) {
 }  // namespace
 
 std::wstring identifierKey(std::wstring_view name) {
-    std::wstring key(name);
-    for (wchar_t& c : key) c = asciiLower(c);
-    return key;
+    return textMatchKey(std::wstring(name));
 }
 
 bool sameIdentifier(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    return true;
+    return sameTextIgnoringCase(a, b);
 }
 
 bool cellMatchesValue(const Cell& cell, const Cell& value) {

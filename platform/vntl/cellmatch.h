@@ -10,7 +10,8 @@
 
 namespace vntl {
 
-// Table and column names match as SQLite matches identifiers: ASCII letters ignoring case.
+// Table and column names match as cell texts do, ignoring case in every script; SQLite itself
+// folds ASCII letters only, so a name spelled in another case is first mapped to the stored one.
 [[nodiscard]] bool sameIdentifier(std::wstring_view a, std::wstring_view b);
 // The form of a name under which two names match exactly when their forms are equal.
 [[nodiscard]] std::wstring identifierKey(std::wstring_view name);

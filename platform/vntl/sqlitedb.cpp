@@ -239,6 +239,45 @@ Error fileError(const std::string& what, int errnum) {
     return Error(SQLITE_IOERR, what + ": " + systemError(errnum));
 }
 
+// Memory from SQLite's allocator, which a deserialised database takes over.
+struct SqliteFree {
+    void operator()(unsigned char* data) const noexcept { sqlite3_free(data); }
+};
+using SqliteBuffer = std::unique_ptr<unsigned char, SqliteFree>;
+
+SqliteBuffer readWhole(const std::string& path, sqlite3_int64& size) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw fileError("cannot open the file", errno);
+    struct stat status {};
+    SqliteBuffer data;
+    sqlite3_int64 done = 0;
+    int errnum = ::fstat(fd, &status) == 0 ? 0 : errno;
+    if (errnum == 0) {
+        size = status.st_size;
+        data.reset(static_cast<unsigned char*>(sqlite3_malloc64(size > 0 ? size : 1)));
+        errnum = data ? 0 : ENOMEM;
+    }
+    while (errnum == 0 && done < size) {
+        const ssize_t got = ::read(fd, data.get() + done, static_cast<std::size_t>(size - done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) errnum = got < 0 ? errno : EIO;  // the file shrank while it was read
+        done += got > 0 ? got : 0;
+    }
+    ::close(fd);
+    if (errnum != 0) throw fileError("cannot read the file", errnum);
+    return data;
+}
+
+// Writes every byte, whatever the kernel takes at a time.
+void writeWhole(int fd, std::span<const unsigned char> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t wrote = ::write(fd, bytes.data(), bytes.size());
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) throw fileError("cannot write the new file", wrote < 0 ? errno : EIO);
+        bytes = bytes.subspan(static_cast<std::size_t>(wrote));
+    }
+}
+
 // A file made beside the target that removes itself unless it was renamed into place.
 class TemporaryFile {
 public:
@@ -312,6 +351,30 @@ void removeAbandonedSaves(const std::filesystem::path& folder, const std::string
 
 }  // namespace
 
+Database Database::snapshot(const std::string& path) {
+    Database source = file(path, SQLITE_OPEN_READONLY);
+    sqlite3_busy_timeout(source.handle(), 2000);  // another program may be writing
+    // Reading the schema version takes the shared lock without parsing the schema.
+    source.exec("BEGIN; PRAGMA schema_version");
+    sqlite3_int64 size = 0;
+    SqliteBuffer data = readWhole(path, size);
+    source.exec("COMMIT");
+    Database copy = memory();
+    const unsigned flags = SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE;
+    // The database owns the buffer from here on, even when it refuses it.
+    check(sqlite3_deserialize(copy.handle(), "main", data.release(), size, size, flags),
+          copy.handle());
+    return copy;
+}
+
+std::span<const unsigned char> Database::image() const noexcept {
+    sqlite3_int64 size = 0;
+    const unsigned char* data =
+        sqlite3_serialize(db_.get(), "main", &size, SQLITE_SERIALIZE_NOCOPY);
+    if (data == nullptr || size <= 0) return {};
+    return {data, static_cast<std::size_t>(size)};
+}
+
 void saveAtomically(Database& source, const std::string& path) {
     namespace fs = std::filesystem;
     fs::path target(path);
@@ -332,7 +395,10 @@ void saveAtomically(Database& source, const std::string& path) {
     if (::fchmod(temp.fd(), mode) != 0) {
         // Not worth failing a save over: the content is what matters.
     }
-    {
+    if (const auto image = source.image(); !image.empty()) {
+        // A database held as its file's bytes is written as they are, in one go.
+        writeWhole(temp.fd(), image);
+    } else {
         // No journal and no syncs: the temporary file has no previous state worth protecting;
         // it is flushed once, as a whole, below.
         Database out = Database::file(temp.path(), SQLITE_OPEN_READWRITE);

@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -109,6 +110,13 @@ public:
     }
     // Replaces this database's content with `source`'s, page by page (sqlite3_backup).
     void copyFrom(Database& source);
+    // A database in memory made of the bytes of the file at `path`, read in one go while
+    // SQLite's shared lock on the file keeps writers out. Nothing checks the bytes: SQLite
+    // reads them as they come, so the caller checks them (image()) before relying on them.
+    static Database snapshot(const std::string& path);
+    // The content of a database made by snapshot(), in place: exactly what its file would
+    // hold. Empty for any other database.
+    [[nodiscard]] std::span<const unsigned char> image() const noexcept;
     [[nodiscard]] sqlite3* handle() const noexcept { return db_.get(); }
 
 private:

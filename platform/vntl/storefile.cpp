@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "vntl/accessimport.h"
+#include "vntl/pagecheck.h"
 #include "vntl/sqlitedb.h"
 
 namespace vntl::storefile {
@@ -102,6 +103,35 @@ void verifyContent(sqlite::Database& db, const std::wstring& path) {
     const std::wstring banner = L"*** in database main ***\n";  // says nothing to a person
     if (verdict.rfind(banner, 0) == 0) verdict.erase(0, banner.size());
     fail(L"the catalogue " + inQuotes(path) + L" is damaged (" + verdict + L")");
+}
+
+sqlite::Database loadCatalogue(const std::wstring& path, const std::string& file,
+                               std::optional<std::vector<std::wstring>>& tables) {
+    sqlite::Database snapshot = sqlite::Database::snapshot(file);
+    pagecheck::Result check = pagecheck::checkImage(snapshot.image());
+    if (check.verdict == pagecheck::Verdict::damaged)
+        fail(L"the catalogue " + inQuotes(path) + L" is damaged (" + check.reason + L")");
+    if (check.verdict == pagecheck::Verdict::sound) {
+        // The statements that make the tables must read as SQL too: SQLite parses them all at
+        // the first query, and a garbled one would make every query fail from then on.
+        try {
+            snapshot.exec("SELECT 1 FROM sqlite_master LIMIT 1");
+        } catch (const sqlite::Error& error) {
+            fail(L"the catalogue " + inQuotes(path) + L" is damaged (" + wide(error.what()) + L")");
+        }
+        tables = std::move(check.tables);
+        return snapshot;
+    }
+    // A layout the walk does not know (a write-ahead log may even hold part of the content):
+    // SQLite copies the database itself and checks the copy.
+    sqlite::Database memory = sqlite::Database::memory();
+    {
+        sqlite::Database source = sqlite::Database::file(file, SQLITE_OPEN_READONLY);
+        sqlite3_busy_timeout(source.handle(), 2000);  // another program may be writing
+        memory.copyFrom(source);
+    }
+    verifyContent(memory, path);
+    return memory;
 }
 
 }  // namespace vntl::storefile

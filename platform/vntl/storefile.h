@@ -3,7 +3,9 @@
 // Opening a catalogue file for the table store: what kind of file it is, whether it is whole,
 // and the reading of Access files. Private to the store.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vntl::sqlite {
 class Database;
@@ -33,5 +35,10 @@ void importAccessFile(const std::wstring& path, const std::string& file, sqlite:
 
 // Fails unless the copy in memory reads back whole; it must before it replaces what is served.
 void verifyContent(sqlite::Database& db, const std::wstring& path);
+
+// Reads the catalogue file into a database in memory and fails unless its structure is whole.
+// Sets `tables` to the user tables in creation order when the check listed them on the way.
+sqlite::Database loadCatalogue(const std::wstring& path, const std::string& file,
+                               std::optional<std::vector<std::wstring>>& tables);
 
 }  // namespace vntl::storefile

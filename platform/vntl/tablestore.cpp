@@ -101,7 +101,8 @@ std::vector<const Cell*> namedCells(const TableInfo& info, const Row& values) {
 }  // namespace
 
 struct TableStore::Impl {
-    explicit Impl(sqlite::Database database);
+    // `tableNames` when the caller already knows them, in creation order.
+    Impl(sqlite::Database database, std::optional<std::vector<std::wstring>> tableNames);
 
     // The table of that name, its columns read on first use.
     TableInfo& table(const std::wstring& name);
@@ -121,14 +122,20 @@ struct TableStore::Impl {
     std::unordered_map<std::wstring, std::size_t> byKey;  // identifierKey(name) -> index
 };
 
-TableStore::Impl::Impl(sqlite::Database database) : db(std::move(database)) {
-    // sqlite_master lists tables in creation order; its own and SQLite's internals are hidden.
-    auto names = db.prepare(
-        "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite!_%' "
-        "ESCAPE '!' ORDER BY rowid");
-    while (names.step()) {
+TableStore::Impl::Impl(sqlite::Database database,
+                       std::optional<std::vector<std::wstring>> tableNames)
+    : db(std::move(database)) {
+    if (!tableNames) {
+        // sqlite_master lists tables in creation order; SQLite's internals are hidden.
+        tableNames.emplace();
+        auto names = db.prepare(
+            "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite!_%' "
+            "ESCAPE '!' ORDER BY rowid");
+        while (names.step()) tableNames->push_back(names.columnText(0));
+    }
+    for (std::wstring& name : *tableNames) {
         TableInfo& info = tables.emplace_back();
-        info.name = names.columnText(0);
+        info.name = std::move(name);
         info.sqlName = sqlite::quoteIdentifier(info.name);
         byKey.emplace(identifierKey(info.name), tables.size() - 1);
     }
@@ -260,16 +267,17 @@ bool TableStore::open(const std::wstring& path) {
         const bool fromAccess = inspectFile(path, file) == FileKind::access;
         std::unique_ptr<Impl> loaded;
         try {
-            sqlite::Database memory = sqlite::Database::memory();
+            // The file is closed once read; from then on the catalogue lives in memory.
+            std::optional<std::vector<std::wstring>> names;
             if (fromAccess) {
+                sqlite::Database memory = sqlite::Database::memory();
                 importAccessFile(path, file, memory);
+                verifyContent(memory, path);
+                loaded = std::make_unique<Impl>(std::move(memory), std::move(names));
             } else {
-                sqlite::Database source = sqlite::Database::file(file, SQLITE_OPEN_READONLY);
-                sqlite3_busy_timeout(source.handle(), 2000);  // another program may be writing
-                memory.copyFrom(source);
-            }  // the file is closed here; from now on the catalogue lives in memory
-            verifyContent(memory, path);
-            loaded = std::make_unique<Impl>(std::move(memory));
+                sqlite::Database memory = storefile::loadCatalogue(path, file, names);
+                loaded = std::make_unique<Impl>(std::move(memory), std::move(names));
+            }
         } catch (const sqlite::Error& error) {
             fail(L"cannot read the catalogue " + inQuotes(path) + L": " + wide(error.what()));
         }

@@ -22,8 +22,7 @@ using Row = std::map<std::wstring, Cell>;
 // Every member reports failure as false (or -1) and leaves the reason in lastError(); nothing
 // throws and no failure loses data already loaded. Outputs are replaced only on success.
 //
-// Table and column names match as SQLite matches identifiers (ignoring the case of ASCII
-// letters only). Rows are addressed by their index in row-id order, which is the order the
+// Table and column names match ignoring case in every script, as texts do. Rows are addressed by their index in row-id order, which is the order the
 // catalogue sees everywhere, so cells of two columns of a table pair up by index.
 //
 // Value matching (findRow, deleteRows): texts compare ignoring case, for all scripts; numbers

@@ -59,3 +59,7 @@ double VariantToDouble(const VARIANT& value) {
             return 0.0;
     }
 }
+
+std::wstring StdText(const CString& text) {
+    return std::wstring(text.GetString(), static_cast<std::size_t>(text.GetLength()));
+}

@@ -2,6 +2,8 @@
 // one of the two forms whatever the cell holds.
 #pragma once
 
+#include <string>
+
 #include "win/cstring.h"
 #include "win/variant.h"
 
@@ -11,3 +13,6 @@ CString VariantToString(const VARIANT& value);
 // Numbers as they are; a text is read as a number up to the first character that is not part
 // of one (0.0 if none); an empty cell is 0.0.
 double VariantToDouble(const VARIANT& value);
+// The characters of a text as a standard string, embedded null characters included: the form
+// in which the layers below keep names and cells.
+std::wstring StdText(const CString& text);

@@ -17,10 +17,6 @@ ACRX_NO_CONS_DEFINE_MEMBERS(VNTLMdbContainer, AcDbObject)
 
 namespace {
 
-std::wstring text(const CString& s) {
-    return std::wstring(s.GetString(), s.GetLength());
-}
-
 std::wstring_view view(const CString& s) {
     return std::wstring_view(s.GetString(), static_cast<std::size_t>(s.GetLength()));
 }
@@ -66,7 +62,7 @@ void toRow(const vntl::Row& cells, VNTLMdbContainer::Row& row) {
 
 vntl::Row toCells(const VNTLMdbContainer::Row& row) {
     vntl::Row cells;
-    for (const auto& [column, value] : row) cells[text(column)] = toCell(value);
+    for (const auto& [column, value] : row) cells[StdText(column)] = toCell(value);
     return cells;
 }
 
@@ -235,7 +231,7 @@ VNTLMdbContainer::DecodedTable* VNTLMdbContainer::keptTable(const CString& table
 }
 
 VNTLMdbContainer::DecodedTable& VNTLMdbContainer::keptTableForFilling(const CString& table) {
-    auto& entry = cache().byTable[text(table)];
+    auto& entry = cache().byTable[StdText(table)];
     if (!entry) entry = std::make_unique<DecodedTable>();
     return *entry;
 }
@@ -246,7 +242,7 @@ const std::vector<CString>* VNTLMdbContainer::columnNames(const CString& table) 
     if (DecodedTable* kept = keptTable(table); kept && kept->columnNames)
         return &*kept->columnNames;
     std::vector<std::wstring> names;
-    if (!m_store->columns(text(table), names)) return nullptr;
+    if (!m_store->columns(StdText(table), names)) return nullptr;
     std::vector<CString> decoded;
     decoded.reserve(names.size());
     for (const auto& name : names) decoded.emplace_back(name.c_str());
@@ -261,8 +257,8 @@ VNTLMdbContainer::DecodedColumn* VNTLMdbContainer::decodedColumn(const CString& 
         if (found != kept->columns.end()) return found->second.get();
     }
     auto decoded = std::make_unique<DecodedColumn>();
-    if (!m_store->column(text(table), text(column), decoded->cells)) return nullptr;
-    auto& slot = keptTableForFilling(table).columns[text(column)];
+    if (!m_store->column(StdText(table), StdText(column), decoded->cells)) return nullptr;
+    auto& slot = keptTableForFilling(table).columns[StdText(column)];
     slot = std::move(decoded);
     return slot.get();
 }
@@ -274,7 +270,7 @@ const VNTLMdbContainer::RowLayout* VNTLMdbContainer::rowLayout(const CString& ta
     // The names as the store keys a row (a CString key stops at an embedded null; the store's
     // do not), in the order of the store's row map, which is the order the row takes them in.
     std::vector<std::wstring> order;
-    if (!m_store->columns(text(table), order)) return nullptr;
+    if (!m_store->columns(StdText(table), order)) return nullptr;
     std::sort(order.begin(), order.end());
     std::vector<const DecodedColumn*> columns;
     RowLayout layout;
@@ -297,7 +293,7 @@ const VNTLMdbContainer::RowLayout* VNTLMdbContainer::rowLayout(const CString& ta
 }
 
 bool VNTLMdbContainer::Initialize(const CString& path) {
-    return stored(m_store->open(text(path)));
+    return stored(m_store->open(StdText(path)));
 }
 
 CString VNTLMdbContainer::getName() const {
@@ -333,7 +329,7 @@ bool VNTLMdbContainer::getTableLinesColumnsCount(const CString& table, int& rows
     }
     int rowCount = 0;
     int columnCount = 0;
-    if (!stored(m_store->counts(text(table), rowCount, columnCount))) return false;
+    if (!stored(m_store->counts(StdText(table), rowCount, columnCount))) return false;
     keptTableForFilling(table).counts.emplace(rowCount, columnCount);
     rows = rowCount;
     columns = columnCount;
@@ -371,8 +367,8 @@ bool VNTLMdbContainer::getColumnAsLong(const CString& table, const CString& colu
 bool VNTLMdbContainer::setColumnAsString(const CString& table, const CString& column,
                                          const CStringArray& values) {
     std::vector<vntl::Cell> cells;
-    for (INT_PTR i = 0; i < values.GetSize(); ++i) cells.emplace_back(text(values[i]));
-    return stored(m_store->setColumn(text(table), text(column), cells));
+    for (INT_PTR i = 0; i < values.GetSize(); ++i) cells.emplace_back(StdText(values[i]));
+    return stored(m_store->setColumn(StdText(table), StdText(column), cells));
 }
 
 bool VNTLMdbContainer::getTableLine(const CString& table, int index, Row& row) {
@@ -383,7 +379,7 @@ bool VNTLMdbContainer::getTableLine(const CString& table, int index, Row& row) {
     }
     // Out of range, or a table the store will not lay out: the store answers, with its reason.
     vntl::Row cells;
-    if (!stored(m_store->row(text(table), index, cells))) return false;
+    if (!stored(m_store->row(StdText(table), index, cells))) return false;
     toRow(cells, row);
     return true;
 }
@@ -395,7 +391,7 @@ int VNTLMdbContainer::getTableLine(const CString& table, const CString& column,
     const RowLayout* layout = decoded ? rowLayout(table) : nullptr;
     if (!layout) {
         vntl::Row cells;
-        const int index = m_store->findRow(text(table), text(column), sought, cells);
+        const int index = m_store->findRow(StdText(table), StdText(column), sought, cells);
         stored(index >= 0);
         if (index >= 0) toRow(cells, row);
         return index;
@@ -408,21 +404,22 @@ int VNTLMdbContainer::getTableLine(const CString& table, const CString& column,
     // Walking every family for a bar misses in most of them; the reason is worded only when
     // someone asks for it.
     served();
-    m_missed = std::make_unique<MissedLookup>(MissedLookup{text(table), text(column), sought});
+    m_missed =
+        std::make_unique<MissedLookup>(MissedLookup{StdText(table), StdText(column), sought});
     return -1;
 }
 
 bool VNTLMdbContainer::setTableLine(const CString& table, int index, const Row& row) {
-    return stored(m_store->setRow(text(table), index, toCells(row)));
+    return stored(m_store->setRow(StdText(table), index, toCells(row)));
 }
 
 bool VNTLMdbContainer::addLine(const CString& table, const Row& row, const CString& keyColumn) {
-    return stored(m_store->addRow(text(table), toCells(row), text(keyColumn)));
+    return stored(m_store->addRow(StdText(table), toCells(row), StdText(keyColumn)));
 }
 
 bool VNTLMdbContainer::deleteLine(const CString& table, const CString& column,
                                   const COleVariant& value) {
-    return stored(m_store->deleteRows(text(table), text(column), toCell(value)));
+    return stored(m_store->deleteRows(StdText(table), StdText(column), toCell(value)));
 }
 
 bool VNTLMdbContainer::SaveDatabase(unsigned long /*flags*/) {

@@ -1,12 +1,10 @@
 #include "vntl/vnunit.h"
 
-#include <cstdarg>
-
 #include "win/diagnostics.h"
 
 namespace {
 
-// A list of pairs this long has lost its null end; no real unit has half as many parts.
+// No real unit has half as many parts as a list of this many pairs.
 constexpr int kMaxMakeUnitPairs = 8;
 
 }  // namespace
@@ -55,26 +53,32 @@ void CVnUnit::SetExponent(int exponent) {
     }
 }
 
-CVnUnit CVnUnit::MakeUnit(const CVnUnit* unit, int exponent, ...) {
+void CVnUnit::collectFactors(std::vector<Factor>& /*factors*/, const CVnUnit* end) {
+    ASSERT(end == nullptr);  // a unit without its exponent
+}
+
+void CVnUnit::collectFactors(std::vector<Factor>& /*factors*/, int end) {
+    ASSERT(end == 0);  // only 0 stands for the null unit that ends the list
+}
+
+CVnUnit CVnUnit::fromFactors(const std::vector<Factor>& factors) {
     CVnUnit result;
-    if (unit) {
-        result.m_format = unit->m_format;
-        result.m_precision = unit->m_precision;
-        result.m_metricsFactor = unit->m_metricsFactor;
+    const CVnUnit* first = factors.front().unit;
+    if (first) {
+        result.m_format = first->m_format;
+        result.m_precision = first->m_precision;
+        result.m_metricsFactor = first->m_metricsFactor;
     }
     vnunit::Composition composition;
     bool representable = true;
     int pairs = 0;
-    va_list args;
-    va_start(args, exponent);
-    while (unit) {
+    // A null unit ends the list wherever it stands, as it does in the variadic original.
+    for (auto [unit, exponent] : factors) {
+        if (!unit) break;
         ++pairs;
         ASSERT(pairs <= kMaxMakeUnitPairs);
         representable = composition.multiply(unit->m_composition, exponent) && representable;
-        unit = va_arg(args, const CVnUnit*);
-        if (unit) exponent = va_arg(args, int);
     }
-    va_end(args);
     if (!representable) AfxNotSupported("a compound unit of more than four base units");
     result.setComposition(composition);
     return result;

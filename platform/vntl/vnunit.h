@@ -3,6 +3,8 @@
 // them for display and reads back what a person types.
 #pragma once
 
+#include <vector>
+
 #include "vntl/vnunit_table.h"
 #include "win/cstring.h"
 
@@ -44,12 +46,18 @@ public:
     // (the bar editor asks it of the plain number). Other exponents are not supported.
     void SetExponent(int exponent);
 
-    // Compound unit from pairs (unit, exponent) ended by a null unit pointer:
-    // MakeUnit(&kilogram, 1, &metre, -1, nullptr) is kg/m and equals the unit read from
-    // "kg/m". Pass nullptr, not 0, to end the list: a literal 0 is an int in a variadic call.
+    // Compound unit from pairs (unit, exponent) ended by a null unit, written 0 or nullptr:
+    // MakeUnit(&kilogram, 1, &metre, -1, 0) is kg/m and equals the unit read from "kg/m".
     // The result takes its format, precision and metrics factor from the first unit.
     // Combinations without an id above (m/kg, kg·m) are not supported.
-    static CVnUnit MakeUnit(const CVnUnit* unit, int exponent, ...);
+    // Differs from a C variadic list: the arguments are checked when the call is compiled.
+    template <class... Rest>
+    static CVnUnit MakeUnit(const CVnUnit* unit, int exponent, Rest... rest) {
+        static_assert(sizeof...(Rest) % 2 == 1, "pairs (unit, exponent) ended by a null unit");
+        std::vector<Factor> factors;
+        collectFactors(factors, unit, exponent, rest...);
+        return fromFactors(factors);
+    }
 
     // Reads what a person types and returns it in SI (toSI non-zero) or in this unit (0).
     // Accepted: a number ("12", "-1.5", "1e3", ".5"), a fraction or a mixed number ("3/4",
@@ -87,6 +95,20 @@ public:
 
 private:
     friend class CVnUnitManager;
+    struct Factor {
+        const CVnUnit* unit;
+        int exponent;
+    };
+    template <class... Rest>
+    static void collectFactors(std::vector<Factor>& factors, const CVnUnit* unit, int exponent,
+                               Rest... rest) {
+        factors.push_back({unit, exponent});
+        collectFactors(factors, rest...);
+    }
+    // The end of the list: a null pointer, or the literal 0 that stands for one.
+    static void collectFactors(std::vector<Factor>& factors, const CVnUnit* end);
+    static void collectFactors(std::vector<Factor>& factors, int end);
+    static CVnUnit fromFactors(const std::vector<Factor>& factors);
     explicit CVnUnit(const vnunit::Composition& composition);
     // Takes a new composition and recomputes id, name and SI size from it.
     void setComposition(const vnunit::Composition& composition);

@@ -22,11 +22,15 @@ locale_t unicodeLocale() {
     return unicode;
 }
 
+// ASCII letters, by far the most common, are folded without asking the C library: name
+// comparisons fold every character of every name they meet.
 wchar_t foldUpper(wchar_t ch) {
+    if (ch < 0x80) return ch >= L'a' && ch <= L'z' ? static_cast<wchar_t>(ch - 0x20) : ch;
     return static_cast<wchar_t>(towupper_l(static_cast<wint_t>(ch), unicodeLocale()));
 }
 
 wchar_t foldLower(wchar_t ch) {
+    if (ch < 0x80) return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch + 0x20) : ch;
     return static_cast<wchar_t>(towlower_l(static_cast<wint_t>(ch), unicodeLocale()));
 }
 

@@ -241,52 +241,6 @@ TEST_F(Rebarcat, HookShowsEachAngleOfTheStandardsTableInTheFamilysUnits) {
     EXPECT_EQ(run({"hook", "ACI", "Grade 60", "0.625", "--angle", "ninety"}).status, 2);
 }
 
-TEST_F(Rebarcat, AFileThatIsNoCatalogueExitsWithTwoAndSaysWhatItIs) {
-    testsupport::TempFolder folder;
-    const auto file = folder / "Notes.mdb";
-    std::ofstream(file) << "Name;Diameter;Weight\nHA12;12;0.888\n";
-    for (const char* command : {"info", "families"}) {
-        SCOPED_TRACE(command);
-        Outcome outcome = run({command, "--catalog", file.string()});
-        EXPECT_EQ(outcome.status, 2);
-        EXPECT_TRUE(outcome.out.empty()) << outcome.out;
-        EXPECT_NE(outcome.err.find("rebarcat: cannot read " + file.string() + ": "),
-                  std::string::npos)
-            << outcome.err;
-        EXPECT_NE(outcome.err.find("is not a catalogue database"), std::string::npos)
-            << outcome.err;
-        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << "one line";
-    }
-}
-
-TEST_F(Rebarcat, FamiliesListsACatalogueOfTwoThousandFamilies) {
-    testsupport::TempFolder folder;
-    const auto file = folder / "Large.mdb";
-    std::string sql =
-        "CREATE TABLE \"Definition\" (\"Def_name\" TEXT);\n"
-        "INSERT INTO \"Definition\" VALUES ('Arrangements');\n"
-        "CREATE TABLE \"SteelGradeList\" (\"Name\" TEXT, \"Standard\" TEXT, \"RadiusDisplay\" "
-        "TEXT, \"Adherence\" TEXT, \"SteelLimit\" REAL);\n";
-    for (int i = 1; i <= 2000; ++i) {
-        const std::string family = "G" + std::to_string(i);
-        sql += "INSERT INTO \"SteelGradeList\" VALUES ('" + family + "', 'NF P 02-016', " +
-               "'Diameter', 'HA', 500);\n";
-        sql += "CREATE TABLE \"" + family + "\" (\"Name\" TEXT, \"Diameter_Nominal\" REAL);\n";
-        sql += "INSERT INTO \"" + family + "\" VALUES ('12', 12), ('16', 16);\n";
-    }
-    testsupport::buildDatabase(file, sql);
-
-    Outcome families = run({"families", "--catalog", file.string()});
-    ASSERT_EQ(families.status, 0) << families.err;
-    EXPECT_TRUE(families.err.empty()) << families.err;
-    EXPECT_EQ(std::count(families.out.begin(), families.out.end(), '\n'), 2001)
-        << "a heading and one line per family";
-    EXPECT_EQ(families.out.find("\nG1 "), families.out.find('\n')) << "in the list's order";
-    const size_t last = families.out.find("\nG2000 ");
-    ASSERT_NE(last, std::string::npos);
-    EXPECT_NE(families.out.find("NF P 02-016", last), std::string::npos) << "with its standard";
-}
-
 TEST_F(Rebarcat, NumbersThatAreNotFiniteShowAsTheyAreOrAsNotGiven) {
     testsupport::TempFolder folder;
     const auto file = folder / "NonFinite.mdb";

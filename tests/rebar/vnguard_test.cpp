@@ -9,7 +9,7 @@
 
 namespace {
 
-#define GuardedThing_GUARD_SOURCE L"components\\rebar\\guardedthing.cpp"
+#define VN_GUARD_SOURCE L"components\\rebar\\guardedthing.cpp"
 
 struct Totals {
     int bars = 7;

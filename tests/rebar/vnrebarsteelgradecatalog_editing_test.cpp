@@ -100,6 +100,9 @@ TEST_F(Editing, ModifyRewritesTheRowAndKeepsOtherColumns) {
 
     CString version = catalog.Version();
     EXPECT_FALSE(catalog.ModifySteelgrade(L"99", L"400W", &bar));
+    CVnRebarSteelGrade zeros = catalog.GetSteelgrade(L"Z0", L"Zeros", 1.0, found);
+    ASSERT_TRUE(found);
+    EXPECT_FALSE(catalog.ModifySteelgrade(L"Z0", L"Zeros", &zeros)) << "a row left as it was";
     EXPECT_EQ(catalog.Version(), version) << "nothing changed, nothing stamped";
 }
 

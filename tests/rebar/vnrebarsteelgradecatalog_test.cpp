@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <regex>
+#include <stdexcept>
 
 #include "cad/hostsession.h"
 #include "rebar/host/cad.h"
@@ -65,13 +67,70 @@ std::vector<bool> nothingInUse(std::wstring, std::vector<std::wstring> names) {
     return std::vector<bool>(names.size(), false);
 }
 
-TEST_F(Catalog, CallbackConstructorOpensTheDrawingsCatalogueToo) {
-    {
+// What the guards write to the trace (option bit 0) while `body` runs.
+std::string traceOf(const std::function<void()>& body) {
+    const int options = DebugLogOption;
+    DebugLogOption = 1;
+    testing::internal::CaptureStderr();
+    body();
+    DebugLogOption = options;
+    return testing::internal::GetCapturedStderr();
+}
+
+TEST_F(Catalog, CallbackConstructorOpensTheDrawingsCatalogueUnguarded) {
+    const std::string constructorEntry = "CVnRebarSteelGradeCatalog::CVnRebarSteelGradeCatalog";
+    EXPECT_NE(traceOf([] { CVnRebarSteelGradeCatalog catalog; }).find(constructorEntry),
+              std::string::npos);
+    std::string trace = traceOf([] {
         CVnRebarSteelGradeCatalog catalog(&nothingInUse);
         EXPECT_EQ(catalog.DefType(), 7);
         EXPECT_FALSE(cadhost::allObjectsClosed());
-    }
+    });
+    EXPECT_EQ(trace.find(constructorEntry), std::string::npos) << trace;
     EXPECT_TRUE(cadhost::allObjectsClosed());
+}
+
+// Fails in the host's answers and in the members the catalogue calls through its virtual
+// table, so that a member guarded in each of its source files meets a failure.
+class FailingCatalog : public CVnRebarSteelGradeCatalog {
+public:
+    using CVnRebarSteelGradeCatalog::CVnRebarSteelGradeCatalog;
+    CString Name() override { throw std::runtime_error("name"); }
+    bool FindSteelgradeFamily(const wchar_t*) override { throw std::runtime_error("family"); }
+    bool GetSteelgradeFamilies(CStringList&, CString) override { throw std::runtime_error("list"); }
+    static std::vector<bool> usage(std::wstring, std::vector<std::wstring>) {
+        throw std::runtime_error("usage");
+    }
+};
+
+TEST_F(Catalog, CrashReportsNameTheSourceFileOfTheFailingMember) {
+    auto hooks = m_folder / "Hooks.mdb";
+    testsupport::buildDatabaseFromFile(hooks, kFixtures / "hooks_tables.sql");
+    const std::pair<std::function<void(FailingCatalog&)>, std::wstring> cases[] = {
+        {[](FailingCatalog& c) { c.GetTypeName(); }, L"vnrebarsteelgradecatalog.cpp"},
+        {[](FailingCatalog& c) {
+             CStringList names;
+             c.GetFamilySteelgrade(names, L"FE500 HA");
+         },
+         L"vnrebarsteelgradecatalog_queries.cpp"},
+        {[](FailingCatalog& c) { c.RemoveSteelgradeIfUnused(L"12", L"FE500 HA", nullptr); },
+         L"vnrebarsteelgradecatalog_editing.cpp"},
+        {[&](FailingCatalog& c) {
+             double length = 0;
+             ASSERT_TRUE(c.SetDBPath(CString(hooks.c_str())));
+             c.getDefaultHookLength(L"ISO 4066", L"S1", L"10", length, 1.0);
+         },
+         L"vnrebarsteelgradecatalog_hooks.cpp"},
+    };
+    CVnCrashHandler::setLogPath("");
+    for (const auto& [call, file] : cases) {
+        CVnCrashHandler::clearReports();
+        FailingCatalog catalog(&FailingCatalog::usage);
+        call(catalog);
+        ASSERT_FALSE(CVnCrashHandler::reports().empty()) << WideToUtf8(file.c_str());
+        EXPECT_EQ(CVnCrashHandler::reports().front().sourceFile, L"components\\rebar\\" + file);
+    }
+    CVnCrashHandler::clearReports();
 }
 
 TEST_F(Catalog, RecognisesBarCataloguesByTypeNameInAnyCase) {
@@ -157,7 +216,9 @@ TEST_F(Catalog, StampingRenewsDateAndVersionOnlyWithASingleDefinitionRecord) {
     EXPECT_TRUE(catalog.Version().IsEmpty());
     EXPECT_TRUE(catalog.Name().IsEmpty());
     EXPECT_EQ(catalog.DefType(), 0);
-    catalog.UpdateStamp();
+    // A stamp that cannot be written is not even made.
+    EXPECT_EQ(traceOf([&] { catalog.UpdateStamp(); }).find("createUpdateDateString"),
+              std::string::npos);
     ASSERT_TRUE(catalog.SaveDatabase());
     VNTLMdbContainer reread;
     ASSERT_TRUE(reread.Initialize(CString(damaged.c_str())));

@@ -38,7 +38,7 @@ const fs::path kSamples = VNTL_ACCESS_SAMPLES;
 const char kJet3[] = "testV1997.mdb";             // Access 97: four tables, every number type
 const char kJet4[] = "testUnicodeCompV2003.mdb";  // Access 2003: compressed Unicode texts
 
-#define REQUIRE_SAMPLES()                                                      \
+#define REQUIRE_SAMPLES()                                                     \
     ASSERT_TRUE(fs::exists(kSamples / kJet3) && fs::exists(kSamples / kJet4)) \
         << "the sample Access files are not at " << kSamples.string()
 
@@ -315,39 +315,6 @@ TEST(AccessImport, EditsStayInMemoryAndSaveIsRefusedLeavingTheFileAsItWas) {
     int rows = 0, cols = 0;
     ASSERT_TRUE(container.getTableLinesColumnsCount(L"Table3", rows, cols));
     EXPECT_EQ(rows, 1);
-}
-
-TEST(AccessImport, SaveAsWritesACatalogueFileThatServesTheSameAndCanBeSaved) {
-    REQUIRE_SAMPLES();
-    Scratch scratch;
-    const fs::path access = scratch.copy(kJet4, "Unicode.mdb");
-    const std::string before = readFile(access);
-    TableStore store;
-    ASSERT_TRUE(store.open(wide(access)));
-    EXPECT_FALSE(store.saveAs(wide(access))) << "never over the Access file";
-    EXPECT_NE(store.lastError().find(L"read-only"), std::wstring::npos);
-
-    const fs::path converted = scratch.file("Converted.mdb");
-    ASSERT_TRUE(store.saveAs(wide(converted))) << WideToUtf8(store.lastError());
-    EXPECT_EQ(store.path(), wide(converted));
-    EXPECT_EQ(readFile(access), before);
-    EXPECT_EQ(readFile(converted).rfind("SQLite format 3", 0), 0u);
-
-    TableStore reread;
-    ASSERT_TRUE(reread.open(wide(converted))) << WideToUtf8(reread.lastError());
-    for (const wchar_t* column : {L"ID", L"Unicode"}) {
-        std::vector<Cell> original, copy;
-        ASSERT_TRUE(store.column(L"Table", column, original));
-        ASSERT_TRUE(reread.column(L"Table", column, copy));
-        EXPECT_EQ(original, copy);
-    }
-    // The store now belongs to the catalogue file, which takes saves like any other.
-    ASSERT_TRUE(store.setRow(L"Table", 0, {{L"Unicode", std::wstring(L"Grüße")}}));
-    ASSERT_TRUE(store.save()) << WideToUtf8(store.lastError());
-    ASSERT_TRUE(reread.open(wide(converted)));
-    Row row;
-    EXPECT_EQ(reread.findRow(L"Table", L"Unicode", std::wstring(L"GRÜßE"), row), 0);
-    EXPECT_EQ(readFile(access), before);
 }
 
 // ---- Damaged files ----------------------------------------------------------------------------

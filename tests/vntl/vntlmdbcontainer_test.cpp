@@ -369,4 +369,21 @@ TEST_F(KeptAnswers, RefusedChangesAndFilesLeaveEverythingAsItWas) {
     EXPECT_EQ(readEverything(container), before);
 }
 
+TEST(ContainerNames, TableAndColumnNamesMatchIgnoringCaseInEveryScript) {
+    Folder folder;
+    VNTLMdbContainer container;
+    ASSERT_TRUE(container.Initialize(folder.build("Cyrillic.mdb", R"sql(
+CREATE TABLE "Арматура А500С" ("Name" TEXT, "Диаметр" REAL);
+INSERT INTO "Арматура А500С" VALUES ('12', 12.0);
+)sql")));
+    VNTLMdbContainer::Row bar;
+    bar[L"NAME"] = COleVariant(L"14");
+    bar[L"ДИАМЕТР"] = COleVariant(14.0);
+    ASSERT_TRUE(container.addLine(L"АРМАТУРА А500С", bar, L"name"))
+        << utf8(container.getLastError());
+    std::vector<double> diameters;
+    ASSERT_TRUE(container.getColumnAsDouble(L"арматура а500с", L"диаметр", diameters));
+    EXPECT_EQ(diameters, (std::vector<double>{12.0, 14.0}));
+}
+
 }  // namespace

@@ -123,7 +123,7 @@ TEST(CVnUnitManager, UnitFromStringRefusesAnythingElseAndLeavesTheUnitAlone) {
 TEST(CVnUnit, CompoundsAndExponentsEqualTheUnitsReadFromText) {
     const CVnUnit kg = withDisplay(unitOf(L"kg"), 0, 3), m = unitOf(L"m");
     const CVnUnit lb = unitOf(L"lb"), ft = unitOf(L"ft"), mm = unitOf(L"mm");
-    const CVnUnit kgPerM = CVnUnit::MakeUnit(&kg, 1, &m, -1, nullptr);
+    const CVnUnit kgPerM = CVnUnit::MakeUnit(&kg, 1, &m, -1, 0);
     EXPECT_EQ(kgPerM.GetIDUnit(), 5);
     EXPECT_EQ(kgPerM.GetName(), CString(L"kg/m"));
     EXPECT_EQ(kgPerM.GetPrecision(), 3);  // display settings come from the first unit
@@ -132,7 +132,7 @@ TEST(CVnUnit, CompoundsAndExponentsEqualTheUnitsReadFromText) {
     EXPECT_EQ(lbPerFt.GetCoef(), unitOf(L"lb/ft").GetCoef());
     EXPECT_EQ(lbPerFt.GetType(), 1);
     EXPECT_EQ(CVnUnit::MakeUnit(&mm, 1, &mm, 1, nullptr).GetName(), CString(L"mm2"));
-    const CVnUnit perArea = CVnUnit::MakeUnit(&kgPerM, 1, &m, -1, nullptr);
+    const CVnUnit perArea = CVnUnit::MakeUnit(&kgPerM, 1, &m, -1, 0);
     EXPECT_EQ(perArea.GetName(), CString(L"kg/m2"));
     EXPECT_EQ(perArea.GetIDUnit(), 6);
 

@@ -1,0 +1,35 @@
+#pragma once
+
+// The check a catalogue file passes before it is served: the structure of the whole database,
+// read straight from the file's bytes in one pass over its pages. Private to the store.
+//
+// Every b-tree named by the schema is walked from its root: each page must be a b-tree page of
+// the tree's kind, its cells must lie inside the page, every page number must be in the file,
+// no page may be reached twice, and each table row's record header must agree with its size.
+// Together with the free list, the trees must account for every page of the file. This is the
+// structure SQLite's own quick check verifies, without decoding each value of each row, which
+// costs a catalogue ten times more than copying it.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vntl::pagecheck {
+
+enum class Verdict {
+    sound,
+    damaged,
+    unsupported,  // a layout the walk does not know (auto-vacuum, WAL); SQLite must judge
+};
+
+struct Result {
+    Verdict verdict = Verdict::sound;
+    std::wstring reason;               // why the file is damaged or not walked
+    std::vector<std::wstring> tables;  // when sound: the user tables, in schema order
+};
+
+// `image` is the whole file; its header was already found sound (size, page size, magic).
+Result checkImage(std::span<const unsigned char> image);
+
+}  // namespace vntl::pagecheck
