@@ -12,13 +12,14 @@
 #include <vector>
 
 #include "win/cstring.h"
+#include "win/resourceindex.h"
 #include "win/utf8.h"
 
 // The instance handle of a module: what the process knows about one loaded library.
 struct HINSTANCE__ {
     std::wstring path;
     void* dl = nullptr;  // null for the program's own module
-    const AFX_RESOURCE_TABLE* resources = nullptr;
+    std::unique_ptr<ResourceIndex> resources;
     int loadCount = 0;
 };
 
@@ -41,6 +42,47 @@ std::wstring programPath() {
     return Utf8ToWide(n > 0 ? std::string_view(buffer.data(), static_cast<size_t>(n)) : "");
 }
 
+// Whether an address lies in the program's own loaded segments (the first object the
+// dynamic loader lists is the program).
+bool isInProgramImage(const void* address) {
+    struct Search {
+        std::uintptr_t address;
+        bool found = false;
+    } search{reinterpret_cast<std::uintptr_t>(address)};
+    if (!address) return false;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* data) {
+            auto* search = static_cast<Search*>(data);
+            for (int i = 0; i < info->dlpi_phnum; ++i) {
+                const auto& segment = info->dlpi_phdr[i];
+                std::uintptr_t start = info->dlpi_addr + segment.p_vaddr;
+                if (segment.p_type == PT_LOAD && search->address >= start &&
+                    search->address < start + segment.p_memsz)
+                    search->found = true;
+            }
+            return 1;  // the program only
+        },
+        &search);
+    return search.found;
+}
+
+// The program's own module exports only what the program itself defines, not what the
+// libraries it links define.
+FARPROC programSymbol(LPCSTR name) {
+    void* symbol = dlsym(RTLD_DEFAULT, name);
+    return isInProgramImage(symbol) ? reinterpret_cast<FARPROC>(symbol) : nullptr;
+}
+
+// The index of the .res image a module hands out through AFX_RESOURCE_DATA_EXPORT; null for
+// a module without resources.
+std::unique_ptr<ResourceIndex> indexResources(FARPROC exported) {
+    auto data = reinterpret_cast<AFX_RESOURCE_DATA_PROC>(exported);
+    if (!data) return nullptr;
+    std::size_t size = 0;
+    const auto* bytes = static_cast<const BYTE*>(data(&size));
+    return std::make_unique<ResourceIndex>(std::span(bytes, size));
+}
+
 HINSTANCE programModule() {
     auto& modules = registry().modules;
     auto it = std::find_if(modules.begin(), modules.end(), [](auto& m) { return !m->dl; });
@@ -48,6 +90,7 @@ HINSTANCE programModule() {
     auto module = std::make_unique<HINSTANCE__>();
     module->path = programPath();
     module->loadCount = 1;
+    module->resources = indexResources(programSymbol(AFX_RESOURCE_DATA_EXPORT));
     modules.push_back(std::move(module));
     return modules.back().get();
 }
@@ -87,36 +130,26 @@ std::wstring withoutExtension(const std::wstring& name) {
     return dot == std::wstring::npos ? name : name.substr(0, dot);
 }
 
-const wchar_t* findString(HINSTANCE h, UINT id) {
-    if (!isRegistered(h) || !h->resources) return nullptr;
-    const AFX_RESOURCE_TABLE& table = *h->resources;
-    for (size_t i = 0; i < table.nStrings; ++i)
-        if (table.pStrings[i].nID == id) return table.pStrings[i].lpszText;
-    return nullptr;
+const std::wstring* findString(HINSTANCE h, UINT id) {
+    const ResourceIndex* index = ModuleResourceIndex(h);
+    return index ? index->string(id) : nullptr;
 }
 
-// Whether an address lies in the program's own loaded segments (the first object the
-// dynamic loader lists is the program).
-bool isInProgramImage(const void* address) {
-    struct Search {
-        std::uintptr_t address;
-        bool found = false;
-    } search{reinterpret_cast<std::uintptr_t>(address)};
-    if (!address) return false;
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, size_t, void* data) {
-            auto* search = static_cast<Search*>(data);
-            for (int i = 0; i < info->dlpi_phnum; ++i) {
-                const auto& segment = info->dlpi_phdr[i];
-                std::uintptr_t start = info->dlpi_addr + segment.p_vaddr;
-                if (segment.p_type == PT_LOAD && search->address >= start &&
-                    search->address < start + segment.p_memsz)
-                    search->found = true;
-            }
-            return 1;  // the program only
-        },
-        &search);
-    return search.found;
+bool hasResource(HINSTANCE h, LPCWSTR name, LPCWSTR type) {
+    const ResourceIndex* index = ModuleResourceIndex(h);
+    return index && index->find(type, name, 0);
+}
+
+// The resource chain in MFC's order: the current resource module, then the extension
+// modules in the order they joined, system modules last. Null when no module matches.
+template <typename Holds>
+HINSTANCE findInChain(Holds holds) {
+    if (holds(AfxGetResourceHandle())) return AfxGetResourceHandle();
+    for (bool system : {false, true})
+        for (auto& library : registry().chain)
+            if (bool(library->m_bSystem) == system && holds(library->m_hResource))
+                return library->m_hResource;
+    return nullptr;
 }
 
 // A bare name is looked for in the program's folder first, as Windows does, then where the
@@ -145,9 +178,8 @@ HMODULE LoadLibraryW(LPCWSTR lpLibFileName) {
     module->dl = dl;
     module->path = resolvedPath(dl, lpLibFileName);
     module->loadCount = 1;
-    if (auto table =
-            reinterpret_cast<AFX_RESOURCE_TABLE_PROC>(dlsym(dl, AFX_RESOURCE_TABLE_EXPORT)))
-        module->resources = table();
+    module->resources =
+        indexResources(reinterpret_cast<FARPROC>(dlsym(dl, AFX_RESOURCE_DATA_EXPORT)));
     HINSTANCE h = module.get();
     registry().modules.push_back(std::move(module));
 
@@ -178,10 +210,7 @@ BOOL FreeLibrary(HMODULE hLibModule) {
 FARPROC GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
     if (!isRegistered(hModule) || !lpProcName) return nullptr;
     if (hModule->dl) return reinterpret_cast<FARPROC>(dlsym(hModule->dl, lpProcName));
-    // The program's own module exports only what the program itself defines, not what the
-    // libraries it links define.
-    void* symbol = dlsym(RTLD_DEFAULT, lpProcName);
-    return isInProgramImage(symbol) ? reinterpret_cast<FARPROC>(symbol) : nullptr;
+    return programSymbol(lpProcName);
 }
 
 HMODULE GetModuleHandleW(LPCWSTR lpModuleName) {
@@ -216,20 +245,11 @@ BOOL EnumProcessModules(HANDLE, HMODULE* lphModule, DWORD cb, LPDWORD lpcbNeeded
     return TRUE;
 }
 
-int LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBufferMax) {
-    const wchar_t* text = findString(hInstance, uID);
-    if (!text || !lpBuffer || cchBufferMax <= 0) return 0;
-    int n = static_cast<int>(std::min<size_t>(std::wcslen(text), cchBufferMax - 1));
-    std::wmemcpy(lpBuffer, text, n);
-    lpBuffer[n] = L'\0';
-    return n;
-}
-
 BOOL CString::LoadString(UINT nID) {
     HINSTANCE h = AfxFindStringResourceHandle(nID);
-    const wchar_t* text = h ? findString(h, nID) : nullptr;
+    const std::wstring* text = h ? findString(h, nID) : nullptr;
     if (!text) return FALSE;
-    *this = text;
+    *this = text->c_str();
     return TRUE;
 }
 
@@ -247,14 +267,16 @@ void AfxSetResourceHandle(HINSTANCE hInstResource) {
 }
 
 HINSTANCE AfxFindStringResourceHandle(UINT nID) {
-    if (findString(AfxGetResourceHandle(), nID)) return AfxGetResourceHandle();
-    for (auto& library : registry().chain)
-        if (!library->m_bSystem && findString(library->m_hResource, nID))
-            return library->m_hResource;
-    for (auto& library : registry().chain)
-        if (library->m_bSystem && findString(library->m_hResource, nID))
-            return library->m_hResource;
-    return nullptr;
+    return findInChain([nID](HINSTANCE h) { return findString(h, nID) != nullptr; });
+}
+
+HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType) {
+    return findInChain([=](HINSTANCE h) { return hasResource(h, lpszName, lpszType); });
+}
+
+const ResourceIndex* ModuleResourceIndex(HMODULE hModule) {
+    HINSTANCE h = hModule ? hModule : programModule();
+    return isRegistered(h) ? h->resources.get() : nullptr;
 }
 
 BOOL AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule) {

@@ -1,27 +1,21 @@
 // Modules: loading a library as a DLL, its instance handle, its resources and MFC's chain of
 // extension modules through which resource look-ups fall back.
 //
-// A Windows module carries its resources in its image. Ours exports a function named
-// AFX_RESOURCE_TABLE_EXPORT returning an AFX_RESOURCE_TABLE; the loader attaches the table to
-// the module's instance handle before it calls the entry point.
+// A Windows module carries its resources in its image. Ours embed their compiled resource
+// (.res) file and export AFX_RESOURCE_DATA_EXPORT, which hands out its bytes; the loader
+// indexes them before it calls the module's entry point. A program carries resources the
+// same way: the build exports that one function from the executable (see
+// cmake/WindowsResources.cmake), and GetModuleHandleW(nullptr) finds them through it.
 #pragma once
 
 #include <cstddef>
 
+#include "win/resource.h"
 #include "win/windef.h"
 
-struct AFX_STRING_RESOURCE {
-    UINT nID;
-    const wchar_t* lpszText;
-};
-
-struct AFX_RESOURCE_TABLE {
-    const AFX_STRING_RESOURCE* pStrings = nullptr;
-    std::size_t nStrings = 0;
-};
-
-#define AFX_RESOURCE_TABLE_EXPORT "AfxGetModuleResourceTable"
-using AFX_RESOURCE_TABLE_PROC = const AFX_RESOURCE_TABLE* (*)();
+#define AFX_RESOURCE_DATA_EXPORT "AfxGetModuleResourceData"
+// Returns the module's .res image and stores its size in *pSize.
+using AFX_RESOURCE_DATA_PROC = const void* (*)(std::size_t* pSize);
 using AFX_DLLMAIN_PROC = BOOL (*)(HINSTANCE, DWORD, LPVOID);
 
 // Win32 module functions. Paths and names are UTF-8 file names underneath.
@@ -35,12 +29,6 @@ DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
 HANDLE GetCurrentProcess();
 BOOL EnumProcessModules(HANDLE hProcess, HMODULE* lphModule, DWORD cb, LPDWORD lpcbNeeded);
 
-// Copies string resource nID of the module into the buffer; returns its length, 0 if absent.
-int LoadStringW(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBufferMax);
-inline int LoadString(HINSTANCE hInstance, UINT uID, LPWSTR lpBuffer, int cchBufferMax) {
-    return LoadStringW(hInstance, uID, lpBuffer, cchBufferMax);
-}
-
 // MFC's module state: the application's instance and the current resource module.
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
@@ -48,6 +36,9 @@ void AfxSetResourceHandle(HINSTANCE hInstResource);
 // The module that holds string nID: the current resource module first, then the extension
 // modules in the order they joined the chain. Null when none has it.
 HINSTANCE AfxFindStringResourceHandle(UINT nID);
+// The module that holds resource lpszName of type lpszType, searched in the same order.
+// Null when none has it.
+HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
 
 struct CRuntimeClass;
 

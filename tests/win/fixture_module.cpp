@@ -1,5 +1,6 @@
 // A module for the loader tests: records the reasons its entry point is called with and
-// carries a two-string resource table.
+// joins the resource chain. Its resources come from the script it is built with
+// (fixture_module.rc, fixture_second.rc).
 #include <string>
 
 #include "win/module.h"
@@ -7,9 +8,6 @@
 namespace {
 
 std::wstring entryCalls;
-
-constexpr AFX_STRING_RESOURCE strings[] = {{100, L"Première chaîne"}, {101, L"Second\nline"}};
-constexpr AFX_RESOURCE_TABLE resources = {strings, 2};
 
 AFX_EXTENSION_MODULE fixtureModule;
 
@@ -24,11 +22,6 @@ extern "C" __attribute__((visibility("default"))) BOOL DllMain(HINSTANCE h, DWOR
         AfxTermExtensionModule(fixtureModule);
     }
     return TRUE;
-}
-
-extern "C" __attribute__((visibility("default"))) const AFX_RESOURCE_TABLE*
-AfxGetModuleResourceTable() {
-    return &resources;
 }
 
 extern "C" __attribute__((visibility("default"))) const wchar_t* fixtureEntryCalls() {
