@@ -15,7 +15,8 @@
 namespace gdi {
 
 struct Surface {
-    Surface(int w, int h, std::uint32_t fill = 0) : width(w), height(h), pixels(std::size_t(w) * h, fill) {}
+    Surface(int w, int h, std::uint32_t fill = 0)
+        : width(w), height(h), pixels(std::size_t(w) * h, fill) {}
     int width;
     int height;
     std::vector<std::uint32_t> pixels;

@@ -1,0 +1,36 @@
+// A fixture for drawing tests: a small surface with a DC on it, and a check that the test
+// leaves as many GDI objects alive as it found (a leak fails the test).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "gdi/surface.h"
+#include "gdi/wingdi.h"
+#include "win/module.h"
+
+class GdiTest : public ::testing::Test {
+protected:
+    void SetUp() override { objectsBefore_ = liveObjects(); }
+    void TearDown() override {
+        if (dc_) DeleteDC(dc_);
+        EXPECT_EQ(liveObjects(), objectsBefore_) << "GDI objects leaked";
+    }
+
+    static DWORD liveObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+
+    // A DC drawing on a fresh w x h surface filled with `fill`; the fixture deletes it.
+    HDC surfaceDC(int w, int h, COLORREF fill = RGB(255, 255, 255)) {
+        surface_ = std::make_shared<gdi::Surface>(w, h, gdi::PixelFromColor(fill));
+        dc_ = gdi::CreateDCOnSurface(surface_, POINT{0, 0}, RECT{0, 0, w, h});
+        return dc_;
+    }
+    COLORREF pixel(int x, int y) const { return gdi::ColorFromPixel(surface_->at(x, y)); }
+
+    std::shared_ptr<gdi::Surface> surface_;
+    HDC dc_ = nullptr;
+
+private:
+    DWORD objectsBefore_ = 0;
+};

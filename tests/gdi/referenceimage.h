@@ -1,0 +1,15 @@
+// Reference-image checks for drawing tests: a surface is compared with the committed picture
+// `references/<name>.png` of the running suite's source folder (tests run there). On a mismatch
+// the test fails and `<name>.out.png` (what was drawn) and `<name>.diff.png` (differing pixels
+// in red) are written under the build tree's test-output/<suite folder>/ for a person to look.
+// With REBAR_UPDATE_REFERENCES=1 in the environment the references are rewritten instead.
+#pragma once
+
+#include <string>
+
+#include "gdi/surface.h"
+
+void ExpectMatchesReference(const gdi::Surface& surface, const std::string& name);
+// The same with the folder of the reference pictures given.
+void ExpectMatchesReference(const gdi::Surface& surface, const std::string& name,
+                            const std::string& referenceDir);
