@@ -1,0 +1,140 @@
+// Menus: building and reading them, templates, and pop-up menus answered by the scripted user.
+#include <string>
+#include <vector>
+
+#include "controls_fixture.h"
+
+namespace {
+
+class MenuTest : public ControlsTest {
+protected:
+    std::wstring stringOf(HMENU menu, UINT item, UINT flags) const {
+        wchar_t buffer[64] = {};
+        GetMenuStringW(menu, item, buffer, 64, flags);
+        return buffer;
+    }
+    void pumpQueue() const { person().PumpMessages(); }
+    static MENUITEMINFOW infoAsking(UINT mask) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = mask;
+        return info;
+    }
+};
+
+// A MENU resource as the resource compiler writes it: header, then the items in order.
+class TemplateWriter {
+public:
+    TemplateWriter() { words_ = {0, 0}; }
+    TemplateWriter& popup(WORD flags, const std::wstring& text) {
+        words_.push_back(static_cast<WORD>(MF_POPUP | flags));
+        return string(text);
+    }
+    TemplateWriter& item(WORD flags, WORD id, const std::wstring& text) {
+        words_.push_back(flags);
+        words_.push_back(id);
+        return string(text);
+    }
+    const void* data() const { return words_.data(); }
+
+private:
+    TemplateWriter& string(const std::wstring& text) {
+        for (wchar_t c : text) words_.push_back(static_cast<WORD>(c));
+        words_.push_back(0);
+        return *this;
+    }
+    std::vector<WORD> words_;
+};
+
+TEST_F(MenuTest, TemplateBuildsPopupsItemsAndSeparators) {
+    TemplateWriter writer;
+    writer.popup(0, L"&Fichier")
+        .item(0, 100, L"&Ouvrir")
+        .item(0, 0, L"")
+        .item(MF_END, 101, L"&Quitter")
+        .popup(MF_END, L"&Aide")
+        .item(MF_END | MF_GRAYED, 200, L"À &propos");
+    HMENU bar = LoadMenuIndirectW(writer.data());
+    ASSERT_TRUE(IsMenu(bar));
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    HMENU file = GetSubMenu(bar, 0);
+    EXPECT_EQ(GetMenuItemID(bar, 0), static_cast<UINT>(-1));
+    EXPECT_EQ(GetMenuItemCount(file), 3);
+    EXPECT_EQ(GetMenuItemID(file, 0), 100u);
+    EXPECT_EQ(GetMenuItemID(file, 2), 101u);
+    MENUITEMINFOW info = infoAsking(MIIM_FTYPE);
+    GetMenuItemInfoW(file, 1, TRUE, &info);
+    EXPECT_EQ(info.fType, static_cast<UINT>(MFT_SEPARATOR));
+    EXPECT_EQ(stringOf(bar, 1, MF_BYPOSITION), L"&Aide");
+    EXPECT_EQ(stringOf(bar, 200, MF_BYCOMMAND), L"À &propos");
+    EXPECT_EQ(GetMenuState(bar, 200, MF_BYCOMMAND) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
+    EXPECT_TRUE(DestroyMenu(bar));
+    EXPECT_FALSE(IsMenu(bar));
+    EXPECT_FALSE(IsMenu(file));
+}
+
+TEST_F(MenuTest, ItemsAreAddedChangedAndReadByCommandOrPosition) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 10, L"Ten");
+    AppendMenuW(menu, MF_STRING, 30, L"Thirty");
+    InsertMenuW(menu, 30, MF_BYCOMMAND | MF_STRING, 20, L"Twenty");
+    ModifyMenuW(menu, 0, MF_BYPOSITION | MF_STRING, 11, L"Eleven");
+    EXPECT_EQ(GetMenuItemCount(menu), 3);
+    EXPECT_EQ(stringOf(menu, 11, MF_BYCOMMAND), L"Eleven");
+    EXPECT_EQ(stringOf(menu, 1, MF_BYPOSITION), L"Twenty");
+    EXPECT_EQ(GetMenuStringW(menu, 99, nullptr, 0, MF_BYCOMMAND), 0);
+
+    wchar_t buffer[4] = {};
+    MENUITEMINFOW info = infoAsking(MIIM_STRING | MIIM_ID);
+    info.dwTypeData = buffer;
+    info.cch = 4;
+    ASSERT_TRUE(GetMenuItemInfoW(menu, 2, TRUE, &info));
+    EXPECT_EQ(info.wID, 30u);
+    EXPECT_EQ(std::wstring(buffer), L"Thi");
+    info = infoAsking(MIIM_STRING);
+    info.dwTypeData = const_cast<LPWSTR>(L"Trente");
+    SetMenuItemInfoW(menu, 30, FALSE, &info);
+    EXPECT_EQ(stringOf(menu, 30, MF_BYCOMMAND), L"Trente");
+
+    EXPECT_EQ(EnableMenuItem(menu, 20, MF_BYCOMMAND | MF_GRAYED), MF_ENABLED);
+    EXPECT_EQ(EnableMenuItem(menu, 20, MF_BYCOMMAND | MF_ENABLED), MF_GRAYED);
+    EXPECT_EQ(CheckMenuItem(menu, 11, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(MF_UNCHECKED));
+    EXPECT_EQ(GetMenuState(menu, 11, MF_BYCOMMAND) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+    EXPECT_EQ(EnableMenuItem(menu, 99, MF_BYCOMMAND), -1);
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, TrackPopupMenuReturnsTheScriptedChoiceWithReturnCmd) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 40, L"Forty");
+    person().AnswerPopupMenu(40);
+    EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 50, 60, parent_, nullptr), 40);
+    pumpQueue();
+    EXPECT_TRUE(codesFrom(40).empty());
+    ASSERT_EQ(person().PopupMenus().size(), 1u);
+    EXPECT_EQ(person().PopupMenus()[0].pt.x, 50);
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, TrackPopupMenuPostsTheChosenCommandAfterInitMenuPopup) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 41, L"Forty-one");
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 42, L"Grey");
+    person().AnswerPopupMenu(41);
+    EXPECT_TRUE(TrackPopupMenuEx(menu, 0, 0, 0, parent_, nullptr));
+    pumpQueue();
+    ASSERT_EQ(heard().size(), 2u);
+    EXPECT_EQ(heard()[0].message, static_cast<UINT>(WM_INITMENUPOPUP));
+    EXPECT_EQ(heard()[1].message, static_cast<UINT>(WM_COMMAND));
+    EXPECT_EQ(heard()[1].id, 41);
+    forget();
+    person().AnswerPopupMenu(42);  // a grey item cannot be chosen
+    EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 0, 0, parent_, nullptr), 0);
+    person().CancelPopupMenu();
+    EXPECT_TRUE(TrackPopupMenu(menu, 0, 0, 0, 0, parent_, nullptr));
+    pumpQueue();
+    EXPECT_TRUE(codesFrom(41).empty());
+    DestroyMenu(menu);
+}
+
+}  // namespace
