@@ -6,8 +6,16 @@
 #include "win/cstring.h"
 #include "win/windef.h"
 
+class CWnd;
+
 class VnPrompts {
 public:
+    // Defined by the UI kit (vntlui): replace a dialog's caption and control texts, or a menu's
+    // command texts, by the prompts filed for them (vntlui/vnuiprompts.h says under which ids).
+    // The module name is const here (the maker's declaration has wchar_t*) so literals pass.
+    static void setDialogAndControlText(CWnd* dialog, UINT dialogId, const wchar_t* module);
+    static void setMenuText(HMENU menu, UINT id, const wchar_t* module);
+
     // Fills text and returns 1, or empties it and returns 0 when neither the prompt tables nor
     // the module's string table know the id.
     static int getPrompt(CString& text, UINT id, const wchar_t* module, UINT flags = 0);

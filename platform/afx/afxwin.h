@@ -1,0 +1,23 @@
+// What MFC code includes: the window, drawing, dialog and control classes of this layer.
+#pragma once
+
+#include "afx/bitmap.h"
+#include "afx/brush.h"
+#include "afx/button.h"
+#include "afx/clientdc.h"
+#include "afx/combobox.h"
+#include "afx/dataexchange.h"
+#include "afx/dc.h"
+#include "afx/dialog.h"
+#include "afx/edit.h"
+#include "afx/exception.h"
+#include "afx/font.h"
+#include "afx/listbox.h"
+#include "afx/menu.h"
+#include "afx/paintdc.h"
+#include "afx/pen.h"
+#include "afx/static.h"
+#include "afx/tooltipctrl.h"
+#include "afx/waitcursor.h"
+#include "afx/windowdc.h"
+#include "afx/wnd.h"
