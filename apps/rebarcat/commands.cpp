@@ -15,12 +15,13 @@ Command standardCommand();
 Command diametersCommand();
 Command hookCommand();
 Command convertCommand();
+Command renderCommand();
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> all = {
-        infoCommand(),     familiesCommand(),  barsCommand(),   barCommand(),
-        addCommand(),      setCommand(),       removeCommand(), namesCommand(),
-        standardCommand(), diametersCommand(), hookCommand(),   convertCommand()};
+        infoCommand(), familiesCommand(), barsCommand(),  barCommand(),      addCommand(),
+        setCommand(),  removeCommand(),   namesCommand(), standardCommand(), diametersCommand(),
+        hookCommand(), convertCommand(),  renderCommand()};
     return all;
 }
 
