@@ -14,12 +14,10 @@ constexpr UINT kButtonTypeBits = 0x1F;
 constexpr UINT kToolId = 1;
 constexpr int kMaxTipWidth = 400;
 
-// Image nId of the given kind from the module of the resource chain that holds it. An id no
-// module holds gives null at once: loading it with a null instance would ask for a system image.
+// Image nId of the given kind from the module of the resource chain that holds it.
 HANDLE loadImage(int nId, LPCTSTR resourceType, UINT imageType) {
     if (nId == 0) return nullptr;
     HINSTANCE module = AfxFindResourceHandle(MAKEINTRESOURCE(nId), resourceType);
-    if (!module) return nullptr;
     return ::LoadImage(module, MAKEINTRESOURCE(nId), imageType, 0, 0, 0);
 }
 
@@ -269,8 +267,7 @@ DWORD CVnButtonEx::SetMenu(UINT nMenu, HWND hParentWnd, BOOL bRepaint) {
     m_menuParent = nullptr;
     if (nMenu) {
         LPCTSTR name = MAKEINTRESOURCE(nMenu);
-        if (HINSTANCE module = AfxFindResourceHandle(name, RT_MENU))
-            m_menu = ::LoadMenuW(module, name);
+        m_menu = ::LoadMenuW(AfxFindResourceHandle(name, RT_MENU), name);
         if (!m_menu) return BTNST_INVALIDRESOURCE;
         VnPrompts::setMenuText(m_menu, nMenu, kPromptModule);
         m_menuParent = hParentWnd;

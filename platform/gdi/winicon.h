@@ -34,73 +34,29 @@ using PBYTE = BYTE*;
 #define LR_CREATEDIBSECTION 0x00002000
 #define LR_SHARED 0x00008000
 
-// System cursors and icons; guarded, as the windowing layer's headers may name them too.
-#ifndef IDC_ARROW
+// System cursors and icons (LoadCursorW / LoadIconW with a null instance).
 #define IDC_ARROW MAKEINTRESOURCE(32512)
-#endif
-#ifndef IDC_IBEAM
 #define IDC_IBEAM MAKEINTRESOURCE(32513)
-#endif
-#ifndef IDC_WAIT
 #define IDC_WAIT MAKEINTRESOURCE(32514)
-#endif
-#ifndef IDC_CROSS
 #define IDC_CROSS MAKEINTRESOURCE(32515)
-#endif
-#ifndef IDC_UPARROW
 #define IDC_UPARROW MAKEINTRESOURCE(32516)
-#endif
-#ifndef IDC_SIZENWSE
 #define IDC_SIZENWSE MAKEINTRESOURCE(32642)
-#endif
-#ifndef IDC_SIZENESW
 #define IDC_SIZENESW MAKEINTRESOURCE(32643)
-#endif
-#ifndef IDC_SIZEWE
 #define IDC_SIZEWE MAKEINTRESOURCE(32644)
-#endif
-#ifndef IDC_SIZENS
 #define IDC_SIZENS MAKEINTRESOURCE(32645)
-#endif
-#ifndef IDC_SIZEALL
 #define IDC_SIZEALL MAKEINTRESOURCE(32646)
-#endif
-#ifndef IDC_NO
 #define IDC_NO MAKEINTRESOURCE(32648)
-#endif
-#ifndef IDC_HAND
 #define IDC_HAND MAKEINTRESOURCE(32649)
-#endif
-#ifndef IDC_APPSTARTING
 #define IDC_APPSTARTING MAKEINTRESOURCE(32650)
-#endif
-#ifndef IDC_HELP
 #define IDC_HELP MAKEINTRESOURCE(32651)
-#endif
-#ifndef IDI_APPLICATION
 #define IDI_APPLICATION MAKEINTRESOURCE(32512)
-#endif
-#ifndef IDI_HAND
 #define IDI_HAND MAKEINTRESOURCE(32513)
-#endif
-#ifndef IDI_QUESTION
 #define IDI_QUESTION MAKEINTRESOURCE(32514)
-#endif
-#ifndef IDI_EXCLAMATION
 #define IDI_EXCLAMATION MAKEINTRESOURCE(32515)
-#endif
-#ifndef IDI_ASTERISK
 #define IDI_ASTERISK MAKEINTRESOURCE(32516)
-#endif
-#ifndef IDI_WARNING
 #define IDI_WARNING IDI_EXCLAMATION
-#endif
-#ifndef IDI_ERROR
 #define IDI_ERROR IDI_HAND
-#endif
-#ifndef IDI_INFORMATION
 #define IDI_INFORMATION IDI_ASTERISK
-#endif
 
 // The icon keeps copies of both bitmaps; the caller still owns (and deletes) its own.
 HICON CreateIconIndirect(PICONINFO piconinfo);

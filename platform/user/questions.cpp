@@ -79,19 +79,24 @@ DWORD CommDlgExtendedError() {
     return g_commDlgError;
 }
 
+namespace {
 // Values above 32 mean success, as ShellExecute's documented return.
+HINSTANCE RecordShell(user::ShellRecord record) {
+    user::ScriptedUser::Get().RecordShellExecute(std::move(record));
+    return reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(42));
+}
+}  // namespace
+
 HINSTANCE ShellExecuteW(HWND, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR lpParameters,
                         LPCWSTR lpDirectory, int nShowCmd) {
-    user::ScriptedUser::Get().RecordShellExecute(
-        {Or(lpOperation), Or(lpFile), Or(lpParameters), Or(lpDirectory), nShowCmd});
-    return reinterpret_cast<HINSTANCE>(static_cast<UINT_PTR>(42));
+    return RecordShell({Or(lpOperation), Or(lpFile), Or(lpParameters), Or(lpDirectory), nShowCmd});
 }
 
 BOOL ShellExecuteExW(SHELLEXECUTEINFOW* pExecInfo) {
     if (!pExecInfo || pExecInfo->cbSize != sizeof(SHELLEXECUTEINFOW)) return FALSE;
     pExecInfo->hInstApp =
-        ShellExecuteW(pExecInfo->hwnd, pExecInfo->lpVerb, pExecInfo->lpFile,
-                      pExecInfo->lpParameters, pExecInfo->lpDirectory, pExecInfo->nShow);
+        RecordShell({Or(pExecInfo->lpVerb), Or(pExecInfo->lpFile), Or(pExecInfo->lpParameters),
+                     Or(pExecInfo->lpDirectory), pExecInfo->nShow, pExecInfo->fMask});
     pExecInfo->hProcess = nullptr;
     return TRUE;
 }

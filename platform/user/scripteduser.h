@@ -62,6 +62,7 @@ struct ShellRecord {
     std::wstring parameters;
     std::wstring directory;
     int show;
+    ULONG mask = 0;  // SHELLEXECUTEINFOW::fMask; 0 for ShellExecuteW
 };
 
 class ScriptedUser {

@@ -271,7 +271,8 @@ HINSTANCE AfxFindStringResourceHandle(UINT nID) {
 }
 
 HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType) {
-    return findInChain([=](HINSTANCE h) { return hasResource(h, lpszName, lpszType); });
+    HINSTANCE found = findInChain([=](HINSTANCE h) { return hasResource(h, lpszName, lpszType); });
+    return found ? found : AfxGetResourceHandle();
 }
 
 const ResourceIndex* ModuleResourceIndex(HMODULE hModule) {

@@ -37,7 +37,8 @@ void AfxSetResourceHandle(HINSTANCE hInstResource);
 // modules in the order they joined the chain. Null when none has it.
 HINSTANCE AfxFindStringResourceHandle(UINT nID);
 // The module that holds resource lpszName of type lpszType, searched in the same order.
-// Null when none has it.
+// When none has it, the current resource module, as MFC answers: the caller's FindResource on
+// it then fails and reports the missing resource.
 HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
 
 struct CRuntimeClass;

@@ -361,6 +361,7 @@ TEST_F(ButtonExTest, UrlIsOpenedMaximisedThroughTheShellCutAt259Characters) {
     EXPECT_EQ(run.verb, L"open");
     EXPECT_EQ(run.file, address.substr(0, 259));
     EXPECT_EQ(run.show, SW_SHOWMAXIMIZED);
+    EXPECT_TRUE(run.mask & SEE_MASK_FLAG_NO_UI);
 }
 
 TEST_F(ButtonExTest, DisablingTheFocusedButtonMovesTheFocusOn) {

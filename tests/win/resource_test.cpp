@@ -173,7 +173,7 @@ TEST_F(ResourceTest, ExtensionModulesAnswerInTheOrderTheyJoinedTheChain) {
     EXPECT_EQ(AfxFindResourceHandle(L"CHAINED", RT_RCDATA), fixture);
     EXPECT_EQ(AfxFindStringResourceHandle(100), fixture);
     EXPECT_EQ(AfxFindResourceHandle(L"SECONDONLY", RT_RCDATA), second);
-    EXPECT_EQ(AfxFindResourceHandle(L"NOWHERE", RT_RCDATA), nullptr);
+    EXPECT_EQ(AfxFindResourceHandle(L"NOWHERE", RT_RCDATA), AfxGetResourceHandle());
 
     HMODULE first = fixture;
     fixture.free();

@@ -2,10 +2,6 @@
 // #defines only: the resource compiler's preprocessor reads this file too.
 #pragma once
 
-// Prompt ids of the module's string table.
-#define IDS_REBAR_FIRST 12001
-#define IDS_REBAR_LAST 12052
-
 // The steel-grade catalogue dialog.
 #define IDD_STEELGRADE_CATALOG 10701
 #define IDC_CATALOG_BROWSE 1102

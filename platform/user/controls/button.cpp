@@ -37,15 +37,9 @@ LRESULT Button::dialogCode() const {
 LRESULT Button::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (handleFont(msg, wParam, lParam, result)) return result;
+    if (handlePaint(msg, wParam, result)) return result;
     if (msg >= BM_GETCHECK && msg <= BM_CLICK) return onButtonMessage(msg, wParam, lParam);
     switch (msg) {
-        case WM_PAINT: {
-            PaintScope scope(hwnd(), wParam);
-            paint(scope.dc(), ODA_DRAWENTIRE);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
         case WM_MOUSEMOVE:

@@ -33,6 +33,7 @@ private:
     void redraw(UINT ownerDrawAction);
 
     // Painting (button_paint.cpp).
+    void paint(HDC dc) override { paint(dc, ODA_DRAWENTIRE); }
     void paint(HDC dc, UINT ownerDrawAction);
     void paintPush(HDC dc, RECT rect);
     void paintCheckOrRadio(HDC dc, RECT rect);

@@ -32,6 +32,7 @@ LRESULT ComboBox::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (handleFont(msg, wParam, lParam, result)) return result;
+    if (handlePaint(msg, wParam, result)) return result;
     if (msg >= CB_GETEDITSEL && msg <= CB_GETCOMBOBOXINFO)
         return onComboMessage(msg, wParam, lParam);
     switch (msg) {
@@ -65,13 +66,6 @@ LRESULT ComboBox::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_WINDOWPOSCHANGING:
             onWindowPosChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
             return 0;
-        case WM_PAINT: {
-            PaintScope scope(hwnd(), wParam);
-            paint(scope.dc());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_SETFOCUS:
             if (m_edit) {
                 SetFocus(m_edit);

@@ -59,7 +59,7 @@ private:
     RECT fieldRect() const;
     void layoutChildren();
     void placeList();
-    void paint(HDC dc);
+    void paint(HDC dc) override;
     void paintField(HDC dc, const RECT& field);
     void paintButton(HDC dc, const RECT& button);
 

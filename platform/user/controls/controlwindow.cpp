@@ -3,6 +3,8 @@
 
 #include <unordered_map>
 
+#include "user/controls/paintkit.h"
+
 namespace user::controls {
 namespace {
 
@@ -44,6 +46,17 @@ void ControlWindow::notifyParent(UINT code) const {
     if (!parent) return;
     WPARAM wParam = MAKEWPARAM(GetDlgCtrlID(m_hwnd), code);
     SendMessageW(parent, WM_COMMAND, wParam, reinterpret_cast<LPARAM>(m_hwnd));
+}
+
+bool ControlWindow::handlePaint(UINT msg, WPARAM wParam, LRESULT& result) {
+    if (msg == WM_PAINT) {
+        PaintScope scope(m_hwnd, wParam);
+        paint(scope.dc());
+    } else if (msg != WM_ERASEBKGND) {
+        return false;
+    }
+    result = msg == WM_ERASEBKGND ? 1 : 0;
+    return true;
 }
 
 bool ControlWindow::handleFont(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

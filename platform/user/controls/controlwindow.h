@@ -37,6 +37,11 @@ protected:
     void notifyParent(UINT code) const;
     // WM_SETFONT and WM_GETFONT, which every control answers alike; false for other messages.
     bool handleFont(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // WM_PAINT (into the DC in wParam when one is given) through paint(), and WM_ERASEBKGND
+    // answered as done: every control paints its whole client area itself. False for other
+    // messages.
+    bool handlePaint(UINT msg, WPARAM wParam, LRESULT& result);
+    virtual void paint(HDC dc) = 0;
     HFONT font() const { return m_font; }
 
 private:

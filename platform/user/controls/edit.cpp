@@ -26,6 +26,7 @@ ComboBox* comboOf(HWND edit) {
 LRESULT Edit::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (handleFont(msg, wParam, lParam, result)) return result;
+    if (handlePaint(msg, wParam, result)) return result;
     if (msg >= EM_GETSEL && msg <= EM_GETLIMITTEXT) return onEditMessage(msg, wParam, lParam);
     switch (msg) {
         case WM_CREATE: {
@@ -74,13 +75,6 @@ LRESULT Edit::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             scrollToCaret();
             invalidate();
             return 0;
-        case WM_PAINT: {
-            PaintScope scope(hwnd(), wParam);
-            paint(scope.dc());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_GETDLGCODE: {
             LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
             ComboBox* combo = comboOf(hwnd());

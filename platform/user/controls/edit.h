@@ -43,7 +43,7 @@ private:
     int positionFromX(int x) const;
     bool fitsWithout(const std::wstring& text) const;
     void scrollToCaret();
-    void paint(HDC dc);
+    void paint(HDC dc) override;
     void paintText(HDC dc, const RECT& format, int lineTop);
     void paintCaret(HDC dc, const RECT& format, int lineTop);
     LRESULT setMargins(WPARAM which, LPARAM values);

@@ -20,6 +20,7 @@ std::wstring lparamText(LPARAM lParam) {
 LRESULT ListBox::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (handleFont(msg, wParam, lParam, result)) return result;
+    if (handlePaint(msg, wParam, result)) return result;
     if (msg >= LB_ADDSTRING && msg <= LB_ITEMFROMPOINT) return onListMessage(msg, wParam, lParam);
     switch (msg) {
         case WM_NCCREATE: {
@@ -30,13 +31,6 @@ LRESULT ListBox::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             return defaultProc(msg, wParam, lParam);
         }
-        case WM_PAINT: {
-            PaintScope scope(hwnd(), wParam);
-            paint(scope.dc());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:

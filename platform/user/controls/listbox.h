@@ -42,7 +42,7 @@ private:
     int visibleRows() const;
     bool isDroppedList() const { return m_owner != nullptr; }
     DroppedListOwner* owner() const;
-    void paint(HDC dc);
+    void paint(HDC dc) override;
     void paintItem(HDC dc, int index, bool highlighted);
 
     ItemList m_items;

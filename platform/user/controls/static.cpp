@@ -21,19 +21,13 @@ LPCWSTR resourceNameOf(LPCWSTR title) {
 LRESULT Static::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (handleFont(msg, wParam, lParam, result)) return result;
+    if (handlePaint(msg, wParam, result)) return result;
     switch (msg) {
         case WM_CREATE:
             if (kind() == SS_ENHMETAFILE || kind() == SS_USERITEM)
                 AfxNotSupported("this static control style");
             if (showsImage()) loadNamedImage(*reinterpret_cast<CREATESTRUCTW*>(lParam));
             return 0;
-        case WM_PAINT: {
-            PaintScope scope(hwnd(), wParam);
-            paint(scope.dc());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_SETTEXT:
             result = defaultProc(msg, wParam, lParam);
             invalidate();

@@ -19,7 +19,7 @@ private:
     LRESULT setImage(UINT type, HANDLE image);
     SIZE imageSize() const;
 
-    void paint(HDC dc);
+    void paint(HDC dc) override;
     void paintText(HDC dc, RECT rect);
     void paintImage(HDC dc, RECT rect);
     bool paintShape(HDC dc, const RECT& rect);

@@ -29,16 +29,10 @@ ToolTip::~ToolTip() {
 LRESULT ToolTip::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (handleFont(msg, wParam, lParam, result)) return result;
+    if (handlePaint(msg, wParam, result)) return result;
     if (msg >= TTM_ACTIVATE && msg <= TTM_GETCURRENTTOOLW)
         return onToolMessage(msg, wParam, lParam);
     switch (msg) {
-        case WM_PAINT: {
-            PaintScope scope(hwnd(), wParam);
-            paint(scope.dc());
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return 1;
         case WM_NCHITTEST:
             return HTTRANSPARENT;  // the mouse reaches the tool beneath the tip
         case WM_MOUSEACTIVATE:

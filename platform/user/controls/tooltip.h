@@ -38,7 +38,7 @@ private:
     void show(int index, POINT screen);
     void hide();
     void setSubclassed(const Tool& tool, bool on);
-    void paint(HDC dc);
+    void paint(HDC dc) override;
 
     std::vector<Tool> m_tools;
     int m_current = -1;
