@@ -21,6 +21,7 @@ const std::array<const char*, 6> kStates = {"normal",  "hover",    "pressed",
                                             "focused", "disabled", "checked"};
 constexpr int kButtonWidth = 110, kButtonHeight = 40, kMargin = 10;
 constexpr int kIconSize = 16;
+constexpr int kLabelHeight = 16;
 
 // A 16 x 16 icon of a ribbed reinforcing bar lying across, the rest transparent.
 HICON makeBarIcon() {
@@ -80,6 +81,16 @@ void applyStates(std::vector<Sample>& samples) {
     }
 }
 
+// The state's name under its button, so that a picture of several states reads on its own.
+void addLabel(CWnd& parent, int index, const std::string& state) {
+    const std::wstring text(state.begin(), state.end());
+    HWND label =
+        ::CreateWindowExW(0, WC_STATICW, text.c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER,
+                          kMargin + index * (kButtonWidth + kMargin), kMargin + kButtonHeight + 4,
+                          kButtonWidth, kLabelHeight, parent.m_hWnd, nullptr, nullptr, nullptr);
+    ::SendMessageW(label, WM_SETFONT, WPARAM(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+}
+
 bool validState(const std::string& state) {
     if (state == "all") return true;
     for (const char* known : kStates)
@@ -107,13 +118,17 @@ int runRender(Arguments& arguments, std::ostream& out, std::ostream& err) {
         states.push_back(state);
 
     CWnd parent;
+    const bool labelled = states.size() > 1;
     const int width = kMargin + int(states.size()) * (kButtonWidth + kMargin);
-    parent.CreateEx(0, nullptr, L"rebarcat", WS_POPUP | WS_VISIBLE, 0, 0, width,
-                    kButtonHeight + 2 * kMargin, nullptr, nullptr);
+    const int height = kButtonHeight + 2 * kMargin + (labelled ? kLabelHeight + 4 : 0);
+    parent.CreateEx(0, nullptr, L"rebarcat", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr,
+                    nullptr);
     std::vector<Sample> samples;
-    for (std::size_t i = 0; i < states.size(); ++i)
+    for (std::size_t i = 0; i < states.size(); ++i) {
         samples.push_back(
             {states[i], makeButton(parent, int(i), states[i], std::stoi(align), flat == "1")});
+        if (labelled) addLabel(parent, int(i), states[i]);
+    }
     applyStates(samples);
     const bool written = RenderWindowToPng(parent.m_hWnd, rest[1].c_str());
     user::ScriptedUser::Get().MoveAway();
