@@ -301,3 +301,24 @@ TEST_F(Rebarcat, ConvertWritesAnAccessFileAsACatalogueFileThatInfoReadsLikeTheOr
     EXPECT_NE(missing.err.find("does not exist"), std::string::npos) << missing.err;
     EXPECT_FALSE(std::filesystem::exists(folder / "Out.mdb"));
 }
+
+TEST_F(Rebarcat, RenderDrawsTheButtonInEveryStateSideBySide) {
+    testsupport::TempFolder folder;
+    const std::string path = (folder / "buttons.png").string();
+    Outcome drawn = run({"render", "button", "--state", "all", path});
+    ASSERT_EQ(drawn.status, 0) << drawn.err;
+    std::ifstream file(path, std::ios::binary);
+    const std::string png((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_GE(png.size(), 24u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    // The image header's width and height, big-endian after the signature and the chunk head.
+    auto be32 = [&](std::size_t at) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i) value = value << 8 | std::uint8_t(png[at + i]);
+        return value;
+    };
+    EXPECT_EQ(be32(16), 730u);  // six buttons of 110 pixels, 10 pixels apart and from the edges
+    EXPECT_EQ(be32(20), 80u);   // one row of buttons with the state names under them
+
+    EXPECT_EQ(run({"render", "button", "--state", "sideways", path}).status, 2);
+}

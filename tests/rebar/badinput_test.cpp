@@ -174,33 +174,27 @@ protected:
 
 }  // namespace
 
+// Which reason the container gives for which damage is the store's to test; here, that the
+// catalogue passes a reason on and gives nothing else.
 TEST_F(BadInput, AFileTheCatalogueCannotReadGivesNothingAndSaysWhy) {
     const std::string good = goodCatalogueBytes();
     ASSERT_GT(good.size(), 8192u);
-    const struct {
-        const char* file;
-        std::string bytes;
-        const wchar_t* reason;
-    } cases[] = {
-        {"notes.mdb", "Name;Diameter;Weight\nHA12;12;0.888\nHA16;16;1.578\n",
-         L"is not a catalogue database"},
-        {"empty.mdb", "", L"is empty"},
-        {"header-only.mdb", good.substr(0, 60), L"is damaged"},
-        {"truncated.mdb", good.substr(0, good.size() / 2 + 100), L"is damaged"},
-        {"one-page.mdb", good.substr(0, 4096), L"is damaged"},
-        {"zeros.mdb", std::string(8192, '\0'), L"is not a catalogue database"},
+    const std::pair<const char*, std::string> cases[] = {
+        {"notes.mdb", "Name;Diameter;Weight\nHA12;12;0.888\nHA16;16;1.578\n"},
+        {"empty.mdb", ""},
+        {"header-only.mdb", good.substr(0, 60)},
+        {"truncated.mdb", good.substr(0, good.size() / 2 + 100)},
+        {"one-page.mdb", good.substr(0, 4096)},
+        {"zeros.mdb", std::string(8192, '\0')},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        bindBytes(c.bytes, c.file);
+    for (const auto& [file, bytes] : cases) {
+        SCOPED_TRACE(file);
+        bindBytes(bytes, file);
         const Served container = served();
         EXPECT_TRUE(container.path.IsEmpty());
-        EXPECT_NE(std::wstring(container.reason.GetString()).find(c.reason), std::wstring::npos)
-            << utf8(container.reason.GetString());
-        EXPECT_NE(std::wstring(container.reason.GetString()).find(Utf8ToWide(c.file)),
+        EXPECT_NE(std::wstring(container.reason.GetString()).find(Utf8ToWide(file)),
                   std::wstring::npos)
             << "the reason names the file";
-
         const Answers a = ask(L"FE500 HA", L"12", L"12");
         expectNothingFrom(a);
         // The family list answers true, empty: the host shows an empty catalogue.
@@ -208,7 +202,7 @@ TEST_F(BadInput, AFileTheCatalogueCannotReadGivesNothingAndSaysWhy) {
         CVnRebarSteelGradeCatalog catalog;
         EXPECT_TRUE(catalog.GetDBPath().IsEmpty());
         EXPECT_FALSE(catalog.SaveDatabase()) << "nothing to save over the unreadable file";
-        EXPECT_EQ(testsupport::readFile(m_folder / c.file), c.bytes) << "the file was touched";
+        EXPECT_EQ(testsupport::readFile(m_folder / file), bytes) << "the file was touched";
         // The reason is still there for whoever asks after the queries.
         EXPECT_FALSE(served().reason.IsEmpty());
     }
@@ -494,28 +488,37 @@ TEST_F(BadInput, NamesWithQuotesBlanksAndOtherScriptsAreFoundAsWritten) {
         << "the name that reads like SQL did nothing to the units table";
 }
 
+// A bar catalogue of `families` of the standard "NF P 02-016", each with a 12 mm bar "<n>-12"
+// and a 16 mm bar "<n>-16", units in mm and kg/m; the last family's 12 mm bar is `lastBar`.
+static std::string catalogueOf(const Names& families, const std::wstring& lastBar) {
+    std::string sql =
+        "CREATE TABLE \"Definition\" (\"Def_name\" TEXT, \"Def_type\" INTEGER);\n"
+        "INSERT INTO \"Definition\" VALUES ('Arrangements', 1);\n"
+        "CREATE TABLE \"SteelGradeList\" (\"Name\" TEXT, \"Standard\" TEXT);\n"
+        "CREATE TABLE \"Units\" (\"Family\" TEXT, \"Diameter_Real\" TEXT, \"Weight\" TEXT);\n"
+        "CREATE TABLE \"Hooks NF P 02-016\" (\"Angle\" REAL, \"Multiplicators\" REAL);\n"
+        "INSERT INTO \"Hooks NF P 02-016\" VALUES (90, 10), (180, 5);\n";
+    for (std::size_t i = 0; i < families.size(); ++i) {
+        const std::string family = sqlText(families[i]), table = sqlName(families[i]);
+        const std::wstring n = std::to_wstring(i + 1);
+        const std::wstring bar = i + 1 == families.size() ? lastBar : n + L"-12";
+        sql += "INSERT INTO \"SteelGradeList\" VALUES (" + family + ", 'NF P 02-016');\n";
+        sql += "INSERT INTO \"Units\" VALUES (" + family + ", 'mm', 'kg/m');\n";
+        sql += "CREATE TABLE " + table +
+               " (\"Name\" TEXT, \"Diameter_Nominal\" REAL, \"Weight\" REAL);\n";
+        sql += "INSERT INTO " + table + " VALUES (" + sqlText(bar) + ", 12, 0.888), (" +
+               sqlText(n + L"-16") + ", 16, 1.578);\n";
+    }
+    return sql;
+}
+
 TEST_F(BadInput, ANameOfTenThousandCharactersIsJustAName) {
     const std::wstring family = L"Ж" + std::wstring(9998, L'x') + L"'";
     const std::wstring bar = L"\"" + std::wstring(9998, L'é') + L"Ω";
-    ASSERT_EQ(family.size(), 10000u);
-    ASSERT_EQ(bar.size(), 10000u);
-    std::string sql = "CREATE TABLE \"Definition\" (\"Def_name\" TEXT, \"Def_comment\" TEXT);\n";
-    sql += "INSERT INTO \"Definition\" VALUES ('Arrangements', " + sqlText(bar) + ");\n";
-    sql += "CREATE TABLE \"SteelGradeList\" (\"Name\" TEXT, \"Standard\" TEXT);\n";
-    sql += "INSERT INTO \"SteelGradeList\" VALUES (" + sqlText(family) + ", 'NF P 02-016');\n";
-    sql += "CREATE TABLE \"Units\" (\"Family\" TEXT, \"Diameter_Real\" TEXT, \"Weight\" TEXT);\n";
-    sql += "INSERT INTO \"Units\" VALUES (" + sqlText(family) + ", 'mm', 'kg/m');\n";
-    sql += "CREATE TABLE " + sqlName(family) +
-           " (\"Name\" TEXT, \"Diameter_Nominal\" REAL, \"Weight\" REAL);\n";
-    sql += "INSERT INTO " + sqlName(family) + " VALUES (" + sqlText(bar) +
-           ", 12, 0.888), ('16', 16, 1.578);\n";
-    sql += "CREATE TABLE \"Hooks NF P 02-016\" (\"Angle\" REAL, \"Multiplicators\" REAL);\n";
-    sql += "INSERT INTO \"Hooks NF P 02-016\" VALUES (90, 10);\n";
-    bindSql(sql, "LongName.mdb");
+    bindSql(catalogueOf({family}, bar), "LongName.mdb");
     Answers a = ask(family.c_str(), bar.c_str(), L"12");
-    EXPECT_EQ(std::wstring(a.comment.GetString()), bar);
     EXPECT_EQ(a.families, (Names{family}));
-    EXPECT_EQ(a.bars, (Names{L"16", bar}));
+    EXPECT_EQ(a.bars, (Names{L"1-16", bar}));
     ASSERT_TRUE(a.found);
     EXPECT_EQ(a.bar.name().GetLength(), 10000);
     EXPECT_DOUBLE_EQ(a.bar.diameterNom(), 0.012);
@@ -527,31 +530,12 @@ TEST_F(BadInput, ANameOfTenThousandCharactersIsJustAName) {
 }
 
 TEST_F(BadInput, ACatalogueOfTwoThousandFamiliesAnswersLikeASmallOne) {
-    constexpr int kCount = 2000;
-    std::string sql =
-        "CREATE TABLE \"Definition\" (\"Def_name\" TEXT, \"Def_type\" INTEGER);\n"
-        "INSERT INTO \"Definition\" VALUES ('Arrangements', 1);\n"
-        "CREATE TABLE \"SteelGradeList\" (\"Name\" TEXT, \"Standard\" TEXT);\n"
-        "CREATE TABLE \"Units\" (\"Family\" TEXT, \"Diameter_Real\" TEXT, \"Weight\" TEXT);\n"
-        "CREATE TABLE \"Hooks NF P 02-016\" (\"Angle\" REAL, \"Multiplicators\" REAL);\n"
-        "INSERT INTO \"Hooks NF P 02-016\" VALUES (90, 10), (180, 5);\n";
-    Names expected;
-    for (int i = 1; i <= kCount; ++i) {
-        const std::wstring name = L"G" + std::to_wstring(i);
-        expected.push_back(name);
-        const std::string family = WideToUtf8(name);
-        const std::string bar = i == kCount ? "'last'" : "'" + std::to_string(i) + "-12'";
-        sql += "INSERT INTO \"SteelGradeList\" VALUES ('" + family + "', 'NF P 02-016');\n";
-        sql += "INSERT INTO \"Units\" VALUES ('" + family + "', 'mm', 'kg/m');\n";
-        sql += "CREATE TABLE \"" + family +
-               "\" (\"Name\" TEXT, \"Diameter_Nominal\" REAL, \"Weight\" REAL);\n";
-        sql += "INSERT INTO \"" + family + "\" VALUES (" + bar + ", 12, 0.888), ('" +
-               std::to_string(i) + "-16', 16, 1.578);\n";
-    }
-    bindSql(sql, "TwoThousand.mdb");
+    Names families;
+    for (int i = 1; i <= 2000; ++i) families.push_back(L"G" + std::to_wstring(i));
+    bindSql(catalogueOf(families, L"last"), "TwoThousand.mdb");
     Answers a = ask(L"G2000", L"last", L"16");
     EXPECT_TRUE(a.barCatalogue);
-    EXPECT_EQ(a.families, expected);
+    EXPECT_EQ(a.families, families);
     EXPECT_EQ(a.bars, (Names{L"2000-16", L"last"}));
     ASSERT_TRUE(a.found);
     EXPECT_DOUBLE_EQ(a.bar.weight(), 0.888);

@@ -136,15 +136,6 @@ TEST_F(Editing, RemovalAsksTheHostWhetherTheBarIsInUse) {
     EXPECT_FALSE(unchecked.FindSteelgrade(L"10", L"400W"));
 }
 
-TEST_F(Editing, ChangesReachTheFileOnlyOnSave) {
-    CVnRebarSteelGradeCatalog catalog;
-    std::string before = testsupport::readFile(m_folder / "Editing.mdb");
-    ASSERT_TRUE(catalog.RemoveSteelgrade(L"8", L"FE500 HA"));
-    EXPECT_EQ(testsupport::readFile(m_folder / "Editing.mdb"), before);
-    ASSERT_TRUE(catalog.SaveDatabase());
-    EXPECT_NE(testsupport::readFile(m_folder / "Editing.mdb"), before);
-}
-
 TEST(SubStringReplace, DoublesQuotesWithoutRescanning) {
     EditingCatalog catalog(static_cast<VNTLMdbContainer*>(nullptr));
     CString out;

@@ -153,17 +153,3 @@ TEST_F(Queries, FamilyPropertiesComeFromTheSteelGradeList) {
     EXPECT_FALSE(catalog.GetSteelLimit(L"Nope", limit));
     EXPECT_EQ(limit, -1.0);
 }
-
-TEST_F(Queries, WithoutAContainerNothingIsFoundOrAppended) {
-    CVnRebarSteelGradeCatalog catalog(static_cast<VNTLMdbContainer*>(nullptr));
-    CStringList list;
-    EXPECT_FALSE(catalog.GetSteelgradeFamilies(list, L""));
-    bool fixed = true, found = true;
-    EXPECT_FALSE(catalog.GetDiametersForFamilySteelgrade(list, L"FE500 HA", fixed));
-    EXPECT_TRUE(list.IsEmpty());
-    catalog.GetSteelgrade(L"12", L"FE500 HA", 1.0, found);
-    EXPECT_FALSE(found);
-    double limit = 0.0;
-    EXPECT_FALSE(catalog.GetSteelLimit(L"FE500 HA", limit));
-    EXPECT_EQ(limit, -1.0);
-}

@@ -1,15 +1,15 @@
-// Reading back what a forked child of a test wrote to a pipe, for tests that put limits or
-// identities on a child so they stay out of the test process.
+// Running part of a test in a forked child, so that the limits or identities it takes stay
+// out of the test process, and reading back what the child reported.
 #pragma once
 
-#include <sys/types.h>
-
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace testsupport {
 
-// Everything the child wrote to the pipe's read end `fd` until it closed its end, as wide
-// characters; closes `fd` and reaps `child`.
-std::wstring readChildReport(int fd, pid_t child);
+// Runs `body` in a forked child and returns the text it returned, or nothing when the child
+// could not be started or ended without reporting.
+std::optional<std::wstring> reportFromChild(const std::function<std::wstring()>& body);
 
 }  // namespace testsupport

@@ -243,6 +243,23 @@ TEST(AccessImport, KeepsNumbersExactDatesInIsoFormAndTextsInEveryScript) {
     EXPECT_EQ(latin.back(), L'ÿ');
 }
 
+// A Double keeps its bits: libmdb's text of 0.1 + 0.2 has too few digits to give it back.
+TEST(AccessImport, DoublesKeepEveryBitThatWasStored) {
+    REQUIRE_SAMPLES();
+    Scratch scratch;
+    const double stored = 444.555, exact = 0.1 + 0.2;
+    const fs::path file = scratch.copy(kJet3, "Exact.mdb", [&](std::string& bytes) {
+        const auto at = bytes.find(std::string(reinterpret_cast<const char*>(&stored), 8));
+        ASSERT_NE(at, std::string::npos);
+        bytes.replace(at, 8, reinterpret_cast<const char*>(&exact), 8);
+    });
+    TableStore store;
+    ASSERT_TRUE(store.open(wide(file))) << WideToUtf8(store.lastError());
+    Row row;
+    ASSERT_TRUE(store.row(L"Table1", 1, row));
+    EXPECT_EQ(row[L"F"], Cell(exact));
+}
+
 // Row 2 of Table1 with the null flags of B (text), F (Double) and H (Currency) cleared: the
 // null mask is the last two bytes of the row, at 65494 in the file, one bit per column.
 fs::path withEmptyCells(const Scratch& scratch) {
@@ -252,7 +269,9 @@ fs::path withEmptyCells(const Scratch& scratch) {
     });
 }
 
-TEST(AccessImport, EmptyCellsReadAsEmptyAndValuesAreFoundAsInCatalogueFiles) {
+// How texts and numbers match is the container's own; here only that empty cells read as empty,
+// through the store and through the container the catalogue reads.
+TEST(AccessImport, EmptyCellsReadAsEmpty) {
     REQUIRE_SAMPLES();
     Scratch scratch;
     const fs::path file = withEmptyCells(scratch);
@@ -262,29 +281,9 @@ TEST(AccessImport, EmptyCellsReadAsEmptyAndValuesAreFoundAsInCatalogueFiles) {
     ASSERT_TRUE(container.Initialize(CString(wide(file).c_str())))
         << WideToUtf8(container.getLastError().GetString());
     VNTLMdbContainer::Row row;
-    ASSERT_EQ(container.getTableLine(L"Table1", L"A", COleVariant(L"ABCDEFG"), row), 1)
-        << "texts match ignoring case";
-    EXPECT_EQ(row[L"B"].vt, VT_EMPTY);
-    EXPECT_EQ(row[L"F"].vt, VT_EMPTY);
-    EXPECT_EQ(row[L"H"].vt, VT_EMPTY);
-    EXPECT_EQ(row[L"E"].vt, VT_I4);
+    ASSERT_EQ(container.getTableLine(L"Table1", L"A", COleVariant(L"ABCDEFG"), row), 1);
+    for (const wchar_t* column : {L"B", L"F", L"H"}) EXPECT_EQ(row[column].vt, VT_EMPTY) << column;
     EXPECT_EQ(row[L"E"].lVal, 333333333);
-    CStringArray names;
-    ASSERT_TRUE(container.getColumnAsString(L"Table1", L"B", names));
-    ASSERT_EQ(names.GetSize(), 2);
-    EXPECT_EQ(names[1], L"");
-
-    EXPECT_EQ(container.getTableLine(L"Table1", L"E", COleVariant(333333333.0), row), 1)
-        << "a number matches its equal of the other kind";
-    EXPECT_EQ(container.getTableLine(L"Table1", L"E", COleVariant(L"333333333"), row), -1)
-        << "a text never matches a number";
-
-    ASSERT_TRUE(container.Initialize(CString(wide(kSamples / kJet4).c_str())));
-    EXPECT_EQ(container.getTableLine(L"Table", L"Unicode", COleVariant(L"МИР"), row), 2);
-    EXPECT_EQ(container.getTableLine(L"Table", L"Unicode", COleVariant(L"ÄÄKKÖSIÄ"), row), 1);
-    EXPECT_EQ(row[L"ID"].lVal, 2);
-    EXPECT_EQ(container.getTableLine(L"Table", L"ID", COleVariant(static_cast<LONG>(5)), row), 4);
-    EXPECT_EQ(CString(row[L"Unicode"].bstrVal), L"漢字仮名交じり文");
 }
 
 // ---- Never written ----------------------------------------------------------------------------

@@ -19,13 +19,13 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
-#include <thread>
+#include <utility>
 #include <vector>
 
 #include "support/childreport.h"
@@ -50,50 +50,9 @@ std::string familyName(int family) {
     return name;
 }
 
-// A catalogue as the product ships them: a definition record, a steel-grade list, a units
-// table and 20 families of 30 bars with every bar column filled. About 100 KB.
-std::string catalogueSql() {
-    std::string sql =
-        "CREATE TABLE \"Definition\" (\"Def_version\" TEXT, \"Def_name\" TEXT, "
-        "\"Def_editorname\" TEXT, \"Def_type\" INTEGER, \"Def_comment\" TEXT, "
-        "\"Def_lastupdate\" TEXT);\n"
-        "INSERT INTO \"Definition\" VALUES ('{5A1C0B7E-0000-4000-8000-000000000001}', "
-        "'Arrangements', 'Bureau d''études', 1, 'save 0', '2024/05/02');\n"
-        "CREATE TABLE \"SteelGradeList\" (\"Name\" TEXT, \"Standard\" TEXT, \"RadiusDisplay\" "
-        "TEXT, \"Adherence\" TEXT, \"SteelLimit\" REAL);\n"
-        "CREATE TABLE \"Units\" (\"Family\" TEXT, \"Diameter_Real\" TEXT, \"Stirrup/Hook\" TEXT, "
-        "\"Anchor\" TEXT, \"Bend\" TEXT, \"Weight\" TEXT, \"Section\" TEXT, \"Perimeter\" TEXT, "
-        "\"MillStockLength\" TEXT, \"MaxStockLength\" TEXT);\n";
-    for (int f = 0; f < kFamilies; ++f) {
-        const std::string family = familyName(f);
-        sql += "INSERT INTO \"SteelGradeList\" VALUES ('" + family +
-               "', 'NF EN 1992-1-1', 'Diameter', 'HA', " + std::to_string(400 + 5 * f) + ");\n";
-        sql += "INSERT INTO \"Units\" VALUES ('" + family +
-               "', 'mm', 'mm', 'mm', 'mm', 'kg/m', 'mm2', 'mm', 'm', 'm');\n";
-        sql += "CREATE TABLE \"" + family +
-               "\" (\"Name\" TEXT, \"Diameter_Nominal\" REAL, \"Diameter_Real\" REAL, "
-               "\"Stirrup/Hook\" REAL, \"Anchor\" REAL, \"Bend\" REAL, \"LengthAnchor\" REAL, "
-               "\"Weight\" REAL, \"Section\" REAL, \"Perimeter\" REAL, \"MinimalEndLeg\" REAL, "
-               "\"MinimalInterLeg\" REAL, \"MinimalStraightBar\" REAL, \"MillStockLength\" REAL, "
-               "\"MaxStockLength\" REAL, \"LegLength\" REAL);\n";
-        for (int b = 0; b < kBarsPerFamily; ++b) {
-            const int d = 6 + 2 * b;  // nominal diameters in whole millimetres
-            const double grade = 1.0 + 0.001 * f;
-            char row[400];
-            std::snprintf(row, sizeof row,
-                          "INSERT INTO \"%s\" VALUES ('HA%d', %d, %.2f, %d, %d, %d, %d, %.4f, "
-                          "%.2f, %.2f, %d, %d, %d, 12, 15, 0);\n",
-                          family.c_str(), d, d, d * 1.02 * grade, 4 * d, 5 * d, 7 * d, 40 * d,
-                          d * d * 0.00617 * grade, d * d * 0.7854, d * 3.1416, 6 * d, 4 * d,
-                          10 * d);
-            sql += row;
-        }
-    }
-    return sql;
-}
-
+// A catalogue as the product ships them, about 100 KB: 20 families of 30 bars.
 void buildCatalogue(const fs::path& file) {
-    testsupport::buildDatabase(file, catalogueSql());
+    testsupport::buildDatabaseFromFile(file, fs::path(VNTL_FIXTURES) / "crash_catalogue.sql");
 }
 
 CString text(const std::string& utf8) {
@@ -495,60 +454,33 @@ TEST(CrashSafety, AKillAtAnyMomentOfASaveLeavesOneWholeSavedState) {
     EXPECT_EQ(folder.listing(), std::set<std::string>{kCatalogueName});
 }
 
-// What the saves in a forked child answered, with the container's reasons.
+// What a save answered in a forked child whose files may not grow beyond `limit` bytes: what a
+// full disk does to a write, at a point of the write that the limit chooses. With `retry`, the
+// child then lifts the limit, as freeing space would, and saves again with the same container.
 struct SaveOutcome {
-    bool ran = false;
     bool ok = false;
     std::wstring reason;
-    bool retried = false;  // the second save, with the limit lifted, in the same process
     bool retryOk = false;
 };
 
-// Saves in a child whose files may not grow beyond `limit` bytes: what a full disk does to a
-// write, at a point of the write that the limit chooses. With `retry`, the child then lifts the
-// limit, as freeing space would, and saves again with the same container.
-SaveOutcome saveWithFileSizeLimit(VNTLMdbContainer& container, rlim_t limit, bool retry = false) {
-    int channel[2];
-    if (::pipe2(channel, O_CLOEXEC) != 0) return {};
-    const pid_t child = ::fork();
-    if (child < 0) return {};
-    if (child == 0) {
-        ::close(channel[0]);
+std::optional<SaveOutcome> saveWithFileSizeLimit(VNTLMdbContainer& container, rlim_t limit,
+                                                 bool retry = false) {
+    const auto report = testsupport::reportFromChild([&]() -> std::wstring {
         rlimit size{};
-        std::wstring report = L"S";
         // Without SIGXFSZ ignored the write would kill the process instead of failing.
-        if (::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::getrlimit(RLIMIT_FSIZE, &size) == 0) {
-            const rlim_t lifted = size.rlim_cur;
-            size.rlim_cur = limit;
-            if (::setrlimit(RLIMIT_FSIZE, &size) == 0) {
-                const bool ok = container.SaveDatabase(0);
-                report = (ok ? L"1" : L"0") + std::wstring(container.getLastError().GetString());
-                size.rlim_cur = lifted;
-                if (retry && ::setrlimit(RLIMIT_FSIZE, &size) == 0)
-                    report = (container.SaveDatabase(0) ? L"1" : L"0") + report;
-            }
-        }
-        writeAll(channel[1], report.data(), report.size() * sizeof(wchar_t));
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    std::wstring report = testsupport::readChildReport(channel[0], child);
-    if (report.empty() || report[0] == L'S') return {};
-    SaveOutcome outcome{true, false, {}, false, false};
-    if (retry) {
-        outcome.retried = true;
-        outcome.retryOk = report[0] == L'1';
-        report.erase(0, 1);
-    }
-    outcome.ok = !report.empty() && report[0] == L'1';
-    outcome.reason = report.empty() ? std::wstring() : report.substr(1);
-    return outcome;
-}
-
-bool readable(const std::wstring& reason) {
-    for (wchar_t c : reason)
-        if (c < 0x20 || c == 0x7F || c == 0xFFFD) return false;
-    return !reason.empty();
+        if (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::getrlimit(RLIMIT_FSIZE, &size) != 0)
+            return L"S";
+        const rlim_t lifted = std::exchange(size.rlim_cur, limit);
+        if (::setrlimit(RLIMIT_FSIZE, &size) != 0) return L"S";
+        const bool ok = container.SaveDatabase(0);
+        const std::wstring reason = container.getLastError().GetString();
+        size.rlim_cur = lifted;
+        const bool retryOk =
+            retry && ::setrlimit(RLIMIT_FSIZE, &size) == 0 && container.SaveDatabase(0);
+        return std::wstring(ok ? L"1" : L"0") + (retryOk ? L"1" : L"0") + reason;
+    });
+    if (!report || report->size() < 2 || (*report)[0] == L'S') return std::nullopt;
+    return SaveOutcome{(*report)[0] == L'1', report->substr(2), (*report)[1] == L'1'};
 }
 
 TEST(CrashSafety, ASaveThatRunsOutOfSpaceFailsSaysWhyAndKeepsThePreviousFile) {
@@ -568,28 +500,23 @@ TEST(CrashSafety, ASaveThatRunsOutOfSpaceFailsSaysWhyAndKeepsThePreviousFile) {
     const rlim_t limits[] = {0, 1, 100, 4095, 4096, 8192, size / 2, size - 4096, size - 1};
     for (const rlim_t limit : limits) {
         SCOPED_TRACE("file size limit " + std::to_string(limit) + " of " + std::to_string(size));
-        const SaveOutcome outcome = saveWithFileSizeLimit(container, limit);
-        ASSERT_TRUE(outcome.ran) << "the child could not limit its file size";
-        EXPECT_FALSE(outcome.ok);
-        EXPECT_TRUE(readable(outcome.reason)) << WideToUtf8(outcome.reason);
-        EXPECT_NE(outcome.reason.find(L"cannot save the catalogue"), std::wstring::npos)
-            << WideToUtf8(outcome.reason);
-        EXPECT_NE(outcome.reason.find(file.filename().wstring()), std::wstring::npos)
-            << "the reason names the file: " << WideToUtf8(outcome.reason);
-        EXPECT_NE(outcome.reason.find(L"File too large"), std::wstring::npos)
-            << "the reason names the cause: " << WideToUtf8(outcome.reason);
-        if (limit == limits[0])
-            std::cout << "[ crash    ] out of space: " << WideToUtf8(outcome.reason) << std::endl;
+        const auto outcome = saveWithFileSizeLimit(container, limit);
+        ASSERT_TRUE(outcome) << "the child could not limit its file size";
+        EXPECT_FALSE(outcome->ok);
+        // The reason says what failed, on which file and why.
+        for (const std::wstring& part :
+             {std::wstring(L"cannot save the catalogue \""), file.filename().wstring() + L"\": ",
+              std::wstring(L"File too large")})
+            EXPECT_NE(outcome->reason.find(part), std::wstring::npos)
+                << WideToUtf8(outcome->reason);
         EXPECT_TRUE(testsupport::readFile(file) == before) << "the previous file changed";
         EXPECT_EQ(folder.listing(), std::set<std::string>{kCatalogueName})
             << "the failed save left its temporary file";
     }
 
     // Room for the whole new file is enough.
-    const SaveOutcome fits = saveWithFileSizeLimit(container, size);
-    ASSERT_TRUE(fits.ran);
-    EXPECT_TRUE(fits.ok) << WideToUtf8(fits.reason);
-    EXPECT_TRUE(fits.reason.empty());
+    const auto fits = saveWithFileSizeLimit(container, size);
+    ASSERT_TRUE(fits && fits->ok) << (fits ? WideToUtf8(fits->reason) : "no child");
     const DiskState saved = readDisk(file, baseline);
     EXPECT_TRUE(saved.consistent) << saved.problem;
     EXPECT_EQ(saved.counter, 1);
@@ -598,10 +525,10 @@ TEST(CrashSafety, ASaveThatRunsOutOfSpaceFailsSaysWhyAndKeepsThePreviousFile) {
     // A failed save costs the session nothing: once there is room again, the same container
     // saves the edits it held.
     ASSERT_TRUE(stamp(container, 2));
-    const SaveOutcome again = saveWithFileSizeLimit(container, size / 2, true);
-    ASSERT_TRUE(again.ran);
-    EXPECT_FALSE(again.ok);
-    EXPECT_TRUE(again.retried && again.retryOk);
+    const auto again = saveWithFileSizeLimit(container, size / 2, true);
+    ASSERT_TRUE(again);
+    EXPECT_FALSE(again->ok);
+    EXPECT_TRUE(again->retryOk);
     const DiskState resaved = readDisk(file, baseline);
     EXPECT_TRUE(resaved.consistent) << resaved.problem;
     EXPECT_EQ(resaved.counter, 2);

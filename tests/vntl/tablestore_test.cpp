@@ -2,23 +2,17 @@
 
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sqlite3.h>
-#include <stdlib.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "support/childreport.h"
+#include "support/sqlfixture.h"
 
 namespace {
 
@@ -30,62 +24,23 @@ using vntl::TableStore;
 const std::wstring kBars = L"Bars B500";
 const std::wstring kHooks = L"Hooks ÖNORM B 4200/7";
 
-std::string readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+using testsupport::readFile;
+
+// Runs tests/vntl/fixtures/<sql> into a new database file named `name` in `folder`.
+fs::path build(const testsupport::TempFolder& folder, const std::string& sql,
+               const std::string& name = "catalogue.mdb") {
+    const fs::path target = folder / name;
+    fs::create_directories(target.parent_path());
+    testsupport::buildDatabaseFromFile(target, fs::path(VNTL_FIXTURES) / sql);
+    return target;
 }
 
-void writeBytes(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+std::set<std::string> listing(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
 }
-
-// A folder of its own for each test, built from the SQL fixtures and removed afterwards.
-class Scratch {
-public:
-    Scratch() {
-        std::string pattern = (fs::temp_directory_path() / "tablestore-XXXXXX").string();
-        dir_ = ::mkdtemp(pattern.data());
-        fs::permissions(dir_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                  fs::perms::others_read | fs::perms::others_exec);
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        for (const auto& entry : fs::recursive_directory_iterator(dir_, ignored))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(dir_, ignored);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-
-    [[nodiscard]] fs::path file(const std::string& name) const { return dir_ / name; }
-
-    // Runs tests/vntl/fixtures/<sql> into a new database file named `name`.
-    fs::path build(const std::string& sql, const std::string& name = "catalogue.mdb") const {
-        const fs::path target = file(name);
-        fs::create_directories(target.parent_path());
-        const std::string script = readBytes(fs::path(VNTL_FIXTURES) / sql);
-        EXPECT_FALSE(script.empty()) << "missing fixture " << sql;
-        sqlite3* db = nullptr;
-        EXPECT_EQ(sqlite3_open(target.c_str(), &db), SQLITE_OK);
-        char* error = nullptr;
-        sqlite3_exec(db, "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);  // speed only
-        EXPECT_EQ(sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error), SQLITE_OK)
-            << (error != nullptr ? error : "");
-        sqlite3_free(error);
-        sqlite3_close(db);
-        return target;
-    }
-
-    [[nodiscard]] std::set<std::string> listing(const fs::path& folder) const {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.insert(entry.path().filename().string());
-        return names;
-    }
-
-private:
-    fs::path dir_;
-};
 
 std::vector<Cell> column(TableStore& store, const std::wstring& table, const std::wstring& col) {
     std::vector<Cell> cells;
@@ -117,43 +72,25 @@ std::vector<std::vector<std::vector<Cell>>> dump(TableStore& store) {
     return all;
 }
 
-// What a child process reports back: whether its call succeeded and the store's reason.
-struct ChildOutcome {
-    bool ran = false;  // false when the child could not set itself up
+// A save in a forked child that first takes the conditions `setup` gives it: whether it
+// succeeded and the store's reason, or nothing when the child could not take them.
+struct SaveOutcome {
     bool ok = false;
     std::wstring reason;
 };
-
-// Runs `body` in a forked child so that limits and identities it takes stay there. `setup`
-// returns false when the child cannot take the conditions the test needs.
-ChildOutcome inChild(const std::function<bool()>& setup, TableStore& store,
-                     const std::function<bool(TableStore&)>& body) {
-    int channel[2];
-    if (::pipe(channel) != 0) return {};
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(channel[0]);
-        std::wstring message = L"S";
-        if (setup()) message = (body(store) ? L"1" : L"0") + store.lastError();
-        const auto* bytes = reinterpret_cast<const char*>(message.data());
-        std::size_t left = message.size() * sizeof(wchar_t);
-        while (left > 0) {
-            const ssize_t wrote = ::write(channel[1], bytes, left);
-            if (wrote <= 0) break;
-            bytes += wrote, left -= static_cast<std::size_t>(wrote);
-        }
-        ::_exit(0);
-    }
-    ::close(channel[1]);
-    const std::wstring message = testsupport::readChildReport(channel[0], pid);
-    if (message.empty() || message[0] == L'S') return {};
-    return {true, message[0] == L'1', message.substr(1)};
+std::optional<SaveOutcome> saveInChild(TableStore& store, const std::function<bool()>& setup) {
+    const auto report = testsupport::reportFromChild([&]() -> std::wstring {
+        if (!setup()) return L"S";
+        return (store.save() ? L"1" : L"0") + store.lastError();
+    });
+    if (!report || report->empty() || (*report)[0] == L'S') return std::nullopt;
+    return SaveOutcome{(*report)[0] == L'1', report->substr(1)};
 }
 
 TEST(TableStore, ReadsTablesColumnsAndRowsInStoredOrder) {
-    Scratch scratch;
+    testsupport::TempFolder scratch;
     TableStore store;
-    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
 
     std::vector<std::wstring> tables;
     ASSERT_TRUE(store.tables(tables));
@@ -190,9 +127,9 @@ TEST(TableStore, ReadsTablesColumnsAndRowsInStoredOrder) {
 }
 
 TEST(TableStore, FindsRowsByTextIgnoringCaseInEveryScript) {
-    Scratch scratch;
+    testsupport::TempFolder scratch;
     TableStore store;
-    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
     Row row;
 
     EXPECT_EQ(store.findRow(kBars, L"Name", std::wstring(L"d12"), row), 2);
@@ -211,9 +148,9 @@ TEST(TableStore, FindsRowsByTextIgnoringCaseInEveryScript) {
 }
 
 TEST(TableStore, FindsRowsByNumberExactlyAndNeverAcrossTextAndNumber) {
-    Scratch scratch;
+    testsupport::TempFolder scratch;
     TableStore store;
-    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
     Row row;
 
     // An integer finds a real cell of equal value and a real finds an integer cell.
@@ -232,9 +169,9 @@ TEST(TableStore, FindsRowsByNumberExactlyAndNeverAcrossTextAndNumber) {
 }
 
 TEST(TableStore, QuotesNamesAndBindsValues) {
-    Scratch scratch;
+    testsupport::TempFolder scratch;
     TableStore store;
-    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
 
     std::vector<std::wstring> cols;
     ASSERT_TRUE(store.columns(kHooks, cols));
@@ -262,9 +199,9 @@ TEST(TableStore, QuotesNamesAndBindsValues) {
 }
 
 TEST(TableStore, EditsShowAtOnceAndReachTheFileOnlyOnSave) {
-    Scratch scratch;
-    const fs::path file = scratch.build("catalogue.sql");
-    const std::string before = readBytes(file);
+    testsupport::TempFolder scratch;
+    const fs::path file = build(scratch, "catalogue.sql");
+    const std::string before = readFile(file);
     TableStore store;
     ASSERT_TRUE(store.open(file.wstring()));
 
@@ -290,9 +227,9 @@ TEST(TableStore, EditsShowAtOnceAndReachTheFileOnlyOnSave) {
     EXPECT_EQ(column(store, kBars, L"Name"), texts({L"D8", L"D12", L"D14", L"D16"}));
     EXPECT_EQ(column(store, kBars, L"Mass"), (std::vector<Cell>{0.4, Cell(), 1.2, Cell()}));
 
-    EXPECT_EQ(readBytes(file), before);
+    EXPECT_EQ(readFile(file), before);
     ASSERT_TRUE(store.save());
-    EXPECT_NE(readBytes(file), before);
+    EXPECT_NE(readFile(file), before);
     TableStore reopened;
     ASSERT_TRUE(reopened.open(file.wstring()));
     EXPECT_EQ(dump(reopened), dump(store));
@@ -300,9 +237,9 @@ TEST(TableStore, EditsShowAtOnceAndReachTheFileOnlyOnSave) {
 }
 
 TEST(TableStore, RefusedEditsChangeNothing) {
-    Scratch scratch;
+    testsupport::TempFolder scratch;
     TableStore store;
-    ASSERT_TRUE(store.open(scratch.build("catalogue.sql").wstring()));
+    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
     const auto before = dump(store);
 
     EXPECT_FALSE(store.setColumn(kBars, L"Mass", {1.0, 2.0, 3.0}));
@@ -322,33 +259,33 @@ TEST(TableStore, RefusedEditsChangeNothing) {
 }
 
 TEST(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
-    Scratch scratch;
+    testsupport::TempFolder scratch;
     TableStore store;
     std::vector<std::wstring> tables;
     EXPECT_FALSE(store.tables(tables));
     EXPECT_FALSE(store.lastError().empty());
     EXPECT_FALSE(store.save());
 
-    const fs::path good = scratch.build("catalogue.sql");
+    const fs::path good = build(scratch, "catalogue.sql");
     ASSERT_TRUE(store.open(good.wstring()));
     const auto served = dump(store);
-    const std::string bytes = readBytes(good);
+    const std::string bytes = readFile(good);
 
     std::string access(2048, '\0');
     access.replace(0, 20, std::string("\x00\x01\x00\x00Standard Jet DB\x00", 20));
-    writeBytes(scratch.file("access.mdb"), access);
-    writeBytes(scratch.file("notes.mdb"), "Name;Diameter\nD8;8\n");
-    writeBytes(scratch.file("empty.mdb"), "");
-    writeBytes(scratch.file("cut.mdb"), bytes.substr(0, bytes.size() - 1000));
-    writeBytes(scratch.file("pages-missing.mdb"), bytes.substr(0, 2 * 4096));
+    testsupport::writeFile(scratch / "access.mdb", access);
+    testsupport::writeFile(scratch / "notes.mdb", "Name;Diameter\nD8;8\n");
+    testsupport::writeFile(scratch / "empty.mdb", "");
+    testsupport::writeFile(scratch / "cut.mdb", bytes.substr(0, bytes.size() - 1000));
+    testsupport::writeFile(scratch / "pages-missing.mdb", bytes.substr(0, 2 * 4096));
     std::string garbled = bytes;
     garbled.replace(4096, 200, std::string(200, '\xEE'));
-    writeBytes(scratch.file("garbled.mdb"), garbled);
+    testsupport::writeFile(scratch / "garbled.mdb", garbled);
     std::string schema = bytes;  // whole pages, but a table's SQL no longer reads
     schema.replace(schema.find("CREATE TABLE \"Bars B500\""), 6, "CRE@TE");
-    writeBytes(scratch.file("schema.mdb"), schema);
-    fs::create_directory(scratch.file("folder.mdb"));
-    scratch.build("no_tables.sql", "no-tables.mdb");
+    testsupport::writeFile(scratch / "schema.mdb", schema);
+    fs::create_directory(scratch / "folder.mdb");
+    build(scratch, "no_tables.sql", "no-tables.mdb");
 
     const std::pair<const char*, const wchar_t*> cases[] = {
         {"missing.mdb", L"does not exist"},
@@ -364,7 +301,7 @@ TEST(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
     };
     for (const auto& [name, reason] : cases) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(store.open(scratch.file(name).wstring()));
+        EXPECT_FALSE(store.open((scratch / name).wstring()));
         EXPECT_NE(store.lastError().find(reason), std::wstring::npos) << store.lastError();
         EXPECT_EQ(store.path(), good.wstring());
         EXPECT_EQ(dump(store), served);
@@ -372,50 +309,35 @@ TEST(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
 }
 
 TEST(TableStore, FailedSaveLeavesThePreviousFileAsItWas) {
-    Scratch scratch;
-    const fs::path folder = scratch.file("ro");
-    const fs::path file = scratch.build("catalogue.sql", "ro/catalogue.mdb");
+    testsupport::TempFolder scratch;
+    const fs::path folder = scratch / "ro";
+    const fs::path file = build(scratch, "catalogue.sql", "ro/catalogue.mdb");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    const std::string before = readBytes(file);
+    const std::string before = readFile(file);
     TableStore store;
     ASSERT_TRUE(store.open(file.wstring()));
     ASSERT_TRUE(store.setColumn(L"Units", L"Factor", {2.0, 20.0, 2000.0}));
     const auto edited = dump(store);
 
-    // A full disk, as the file-size limit makes it: writing stops after the first page.
-    const ChildOutcome full = inChild(
-        [] {
-            const rlimit limit{4096, 4096};
-            ::signal(SIGXFSZ, SIG_IGN);
-            return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-        },
-        store, [](TableStore& s) { return s.save(); });
-    ASSERT_TRUE(full.ran);
-    EXPECT_FALSE(full.ok);
-    EXPECT_NE(full.reason.find(L"cannot save"), std::wstring::npos);
-    EXPECT_EQ(readBytes(file), before);
-    EXPECT_EQ(scratch.listing(folder), std::set<std::string>{"catalogue.mdb"});
-
-    // A folder nobody may write into; root runs the attempt as an unprivileged user.
+    // A full disk is the crash-safety tests' concern; here, a folder nobody may write into.
     fs::permissions(folder,
                     fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    const ChildOutcome readOnly = inChild(
-        [] {
-            if (::geteuid() != 0) return true;
-            return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
-        },
-        store, [](TableStore& s) { return s.save(); });
-    if (!readOnly.ran) GTEST_SKIP() << "cannot take away the right to write the folder";
-    EXPECT_FALSE(readOnly.ok);
-    EXPECT_NE(readOnly.reason.find(L"Permission denied"), std::wstring::npos);
-    EXPECT_EQ(readBytes(file), before);
-    EXPECT_EQ(scratch.listing(folder), std::set<std::string>{"catalogue.mdb"});
+    // Root runs the attempt as an unprivileged user.
+    const auto readOnly = saveInChild(store, [] {
+        if (::geteuid() != 0) return true;
+        return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+    });
+    if (!readOnly) GTEST_SKIP() << "cannot take away the right to write the folder";
+    EXPECT_FALSE(readOnly->ok);
+    EXPECT_NE(readOnly->reason.find(L"Permission denied"), std::wstring::npos);
+    EXPECT_EQ(readFile(file), before);
+    EXPECT_EQ(listing(folder), std::set<std::string>{"catalogue.mdb"});
 
     // The edits are still there to be saved once the folder is writable again.
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
     ASSERT_TRUE(store.save());
-    EXPECT_EQ(scratch.listing(folder), std::set<std::string>{"catalogue.mdb"});
+    EXPECT_EQ(listing(folder), std::set<std::string>{"catalogue.mdb"});
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     TableStore reopened;
@@ -428,8 +350,8 @@ TEST(TableStore, FailedSaveLeavesThePreviousFileAsItWas) {
 // A save killed before its rename leaves "<file>.saving-<host>-<pid>-XXXXXX" behind. The next
 // save removes those of dead processes on this machine and nothing else.
 TEST(TableStore, ASaveRemovesTheTemporaryFilesOfKilledSavesOnly) {
-    Scratch scratch;
-    const fs::path file = scratch.build("catalogue.sql");
+    testsupport::TempFolder scratch;
+    const fs::path file = build(scratch, "catalogue.sql");
     char host[256] = {};
     ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
     const std::string prefix = file.filename().string() + ".saving-" + host + "-";
@@ -444,8 +366,8 @@ TEST(TableStore, ASaveRemovesTheTemporaryFilesOfKilledSavesOnly) {
         prefix + "not-a-pid",
         "other.mdb.saving-" + std::string(host) + "-" + std::to_string(dead) + "-a1b2c3",
     };
-    for (const std::string& name : kept) writeBytes(scratch.file(name), "left");
-    writeBytes(scratch.file(prefix + std::to_string(dead) + "-a1b2c3"), "abandoned");
+    for (const std::string& name : kept) testsupport::writeFile(scratch / name, "left");
+    testsupport::writeFile(scratch / (prefix + std::to_string(dead) + "-a1b2c3"), "abandoned");
 
     TableStore store;
     ASSERT_TRUE(store.open(file.wstring()));

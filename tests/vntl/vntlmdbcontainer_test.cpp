@@ -26,39 +26,18 @@ namespace fs = std::filesystem;
 
 const wchar_t kBars[] = L"Bars B500";
 
-// Rows go in out of row-id order, two bars share a name, and names need Unicode case folding.
-const char kCatalogue[] = R"sql(
-CREATE TABLE "Bars B500" ("Name" TEXT, "Diameter" REAL, "Count" INTEGER, "Note" TEXT);
-INSERT INTO "Bars B500" (rowid, "Name", "Diameter", "Count", "Note") VALUES
-    (30, 'D12', 12.0, 3, NULL),
-    (10, 'd8', 8.0, 1, 'smallest'),
-    (40, 'Öse', 14.0, 4, 'Übergröße'),
-    (20, 'D10', 10.0, 2, NULL),
-    (50, 'D12', 12.5, 5, 'second D12');
-CREATE TABLE "Units" ("Family" TEXT, "Diameter" TEXT);
-INSERT INTO "Units" VALUES ('Bars B500', 'mm');
-)sql";
-
-// Another catalogue: a table of the same name with other columns and rows, and other tables.
-const char kOtherCatalogue[] = R"sql(
-CREATE TABLE "Hooks ACI" ("Angle" REAL, "Multiplicators" REAL);
-INSERT INTO "Hooks ACI" VALUES (90, 12), (180, 4);
-CREATE TABLE "Bars B500" ("Name" TEXT, "Diameter" REAL, "Mass" REAL);
-INSERT INTO "Bars B500" VALUES ('D20', 20.0, 2.47), ('D12', 12.0, 0.888);
-)sql";
-
-// A catalogue file built from SQL text with SQLite itself, in a folder of the test's own.
+// A catalogue file built from tests/vntl/fixtures/<sql>, in a folder of the test's own.
 class Folder {
 public:
-    CString build(const std::string& name, const char* sql) const {
-        const fs::path file = folder_ / name;
-        testsupport::buildDatabase(file, sql);
-        return CString(file.c_str());
+    CString build(const std::string& name, const std::string& sql) const {
+        testsupport::buildDatabaseFromFile(folder_ / name, fs::path(VNTL_FIXTURES) / sql);
+        return CString((folder_ / name).c_str());
     }
 
 private:
     testsupport::TempFolder folder_;
 };
+
 std::string utf8(const CString& s) {
     return WideToUtf8(s.GetString());
 }
@@ -226,8 +205,8 @@ std::vector<Write> writes() {
 class ContainerCache : public testing::TestWithParam<Write> {
 protected:
     Folder folder;
-    CString file = folder.build("catalogue.mdb", kCatalogue);
-    CString otherFile = folder.build("other.mdb", kOtherCatalogue);
+    CString file = folder.build("catalogue.mdb", "container_catalogue.sql");
+    CString otherFile = folder.build("other.mdb", "container_other.sql");
 };
 
 TEST_P(ContainerCache, AWriteIsSeenByTheNextReadOfEveryReadPath) {
@@ -279,7 +258,7 @@ protected:
     }
 
     Folder folder;
-    CString file = folder.build("catalogue.mdb", kCatalogue);
+    CString file = folder.build("catalogue.mdb", "container_catalogue.sql");
     VNTLMdbContainer container;
     vntl::TableStore store;
 };
@@ -372,10 +351,7 @@ TEST_F(KeptAnswers, RefusedChangesAndFilesLeaveEverythingAsItWas) {
 TEST(ContainerNames, TableAndColumnNamesMatchIgnoringCaseInEveryScript) {
     Folder folder;
     VNTLMdbContainer container;
-    ASSERT_TRUE(container.Initialize(folder.build("Cyrillic.mdb", R"sql(
-CREATE TABLE "Арматура А500С" ("Name" TEXT, "Диаметр" REAL);
-INSERT INTO "Арматура А500С" VALUES ('12', 12.0);
-)sql")));
+    ASSERT_TRUE(container.Initialize(folder.build("Cyrillic.mdb", "container_cyrillic.sql")));
     VNTLMdbContainer::Row bar;
     bar[L"NAME"] = COleVariant(L"14");
     bar[L"ДИАМЕТР"] = COleVariant(14.0);

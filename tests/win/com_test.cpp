@@ -93,16 +93,6 @@ protected:
 
 }  // namespace
 
-TEST(Com, IdsAndCodesHaveTheirWindowsValues) {
-    wchar_t text[CHARS_IN_GUID];
-    StringFromGUID2(IID_IUnknown, text, CHARS_IN_GUID);
-    EXPECT_STREQ(text, L"{00000000-0000-0000-C000-000000000046}");
-    StringFromGUID2(IID_IClassFactory, text, CHARS_IN_GUID);
-    EXPECT_STREQ(text, L"{00000001-0000-0000-C000-000000000046}");
-    EXPECT_EQ(CLSCTX_ALL, 0x17);
-    EXPECT_EQ(REGDB_E_CLASSNOTREG, static_cast<HRESULT>(0x80040154));
-}
-
 TEST(Com, InitialisationIsCountedPerThread) {
     EXPECT_EQ(CoInitialize(nullptr), S_OK);
     EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
