@@ -12,6 +12,16 @@ namespace user {
 
 namespace {
 
+// Whether a pop-up menu window is visible among the top-level windows.
+bool MenuWindowVisible() {
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        wchar_t cls[8] = {};
+        GetClassNameW(w, cls, 8);
+        if (std::wstring(cls) == L"#32768" && IsWindowVisible(w)) return true;
+    }
+    return false;
+}
+
 // The buttons each message box type offers; the first one is what an unscripted box returns.
 std::vector<int> ButtonsOf(UINT style) {
     switch (style & MB_TYPEMASK) {
@@ -107,7 +117,7 @@ bool ScriptedUser::AskFileDialog(FileDialogRecord record, std::wstring& path) {
 }
 
 UINT ScriptedUser::ChoosePopupMenuItem(HMENU menu, UINT flags, int x, int y, HWND owner) {
-    PopupMenuRecord record{menu, flags, POINT{x, y}, owner, 0};
+    PopupMenuRecord record{menu, flags, POINT{x, y}, owner, 0, MenuWindowVisible()};
     if (menuAnswers_.empty()) {
         Fail("a pop-up menu nobody expected");
     } else {

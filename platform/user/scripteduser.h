@@ -47,6 +47,7 @@ struct PopupMenuRecord {
     POINT pt;
     HWND owner;
     UINT answer;
+    bool menuWindowShown = false;  // a "#32768" window was on the screen when asked
 };
 
 struct HelpRecord {

@@ -1,10 +1,17 @@
-// Menus: building and reading them, templates, and pop-up menus answered by the scripted user.
+// Menus: building and reading them, templates, pop-up menus answered by the scripted user,
+// and the pop-up menu window that shows them on the screen.
 #include <string>
 #include <vector>
 
 #include "controls_fixture.h"
+#include "gdi/referenceimage.h"
+#include "user/controls/menuwindow.h"
+#include "user/render.h"
 
 namespace {
+
+using user::controls::ClosePopupMenuWindow;
+using user::controls::ShowPopupMenuWindow;
 
 class MenuTest : public ControlsTest {
 protected:
@@ -14,6 +21,15 @@ protected:
         return buffer;
     }
     void pumpQueue() const { person().PumpMessages(); }
+    // The pop-up menu window on the screen, or null.
+    static HWND menuWindow() {
+        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+            wchar_t cls[8] = {};
+            GetClassNameW(w, cls, 8);
+            if (std::wstring(cls) == L"#32768") return w;
+        }
+        return nullptr;
+    }
     static MENUITEMINFOW infoAsking(UINT mask) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
@@ -134,6 +150,75 @@ TEST_F(MenuTest, TrackPopupMenuPostsTheChosenCommandAfterInitMenuPopup) {
     EXPECT_TRUE(TrackPopupMenu(menu, 0, 0, 0, 0, parent_, nullptr));
     pumpQueue();
     EXPECT_TRUE(codesFrom(41).empty());
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, TrackPopupMenuShowsTheMenuWindowOnlyWhileTheChoiceIsMade) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 43, L"Forty-three");
+    SetActiveWindow(parent_);
+    person().AnswerPopupMenu(43);
+    EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 10, 10, parent_, nullptr), 43);
+    ASSERT_EQ(person().PopupMenus().size(), 1u);
+    EXPECT_TRUE(person().PopupMenus()[0].menuWindowShown);
+    EXPECT_EQ(menuWindow(), nullptr);
+    EXPECT_EQ(GetActiveWindow(), parent_);
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, MenuWindowSitsAtThePointAsAlignedAndStaysOnTheScreen) {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 44, L"&Couper\tCtrl+X");
+    AppendMenuW(menu, MF_STRING, 45, L"C&oller");
+    struct Case {
+        UINT flags;
+        POINT at;
+        POINT expectedCorner;  // where the given corner of the menu lands
+        bool rightBottom;      // the corner is the bottom-right one, not the top-left one
+    };
+    const Case cases[] = {
+        {TPM_LEFTALIGN | TPM_TOPALIGN, {100, 120}, {100, 120}, false},
+        {TPM_RIGHTALIGN | TPM_BOTTOMALIGN, {300, 320}, {300, 320}, true},
+        // Near the bottom-right corner the menu opens up and to the left of the point.
+        {TPM_LEFTALIGN | TPM_TOPALIGN, {1020, 760}, {1020, 760}, true},
+        // Pushed past the top-left corner it is moved back onto the screen.
+        {TPM_RIGHTALIGN | TPM_BOTTOMALIGN, {5, 5}, {0, 0}, false},
+    };
+    for (const Case& c : cases) {
+        HWND window = ShowPopupMenuWindow(menu, c.flags, c.at.x, c.at.y, parent_);
+        ASSERT_TRUE(IsWindowVisible(window));
+        EXPECT_EQ(reinterpret_cast<HMENU>(send(window, MN_GETHMENU)), menu);
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        POINT corner = c.rightBottom ? POINT{rect.right, rect.bottom} : POINT{rect.left, rect.top};
+        EXPECT_EQ(corner.x, c.expectedCorner.x) << c.at.x << "," << c.at.y;
+        EXPECT_EQ(corner.y, c.expectedCorner.y) << c.at.x << "," << c.at.y;
+        EXPECT_TRUE(rect.left >= 0 && rect.top >= 0 && rect.right <= 1024 && rect.bottom <= 768);
+        ClosePopupMenuWindow(window);
+        EXPECT_FALSE(IsWindow(window));
+    }
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, OpenMenuPaintsItsItemsWithTheOneUnderTheMouseHighlighted) {
+    HMENU sub = CreatePopupMenu();
+    AppendMenuW(sub, MF_STRING, 60, L"PDF");
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, 50, L"&Ouvrir...\tCtrl+O");
+    AppendMenuW(menu, MF_STRING | MF_CHECKED, 51, L"&Grille");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING | MF_GRAYED, 52, L"&Imprimer\tCtrl+P");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), L"&Exporter");
+    AppendMenuW(menu, MF_STRING, 53, L"&Fermer");
+    MENUITEMINFOW info = infoAsking(MIIM_STATE);
+    info.fState = MFS_DEFAULT;
+    SetMenuItemInfoW(menu, 50, FALSE, &info);
+    HWND window = ShowPopupMenuWindow(menu, 0, 40, 40, parent_);
+    RECT client{};
+    GetClientRect(window, &client);
+    send(window, WM_MOUSEMOVE, 0, MAKELPARAM(30, client.bottom - 3));
+    ExpectMatchesReference(RenderWindow(window), "controls_menu_popup");
+    ClosePopupMenuWindow(window);
     DestroyMenu(menu);
 }
 

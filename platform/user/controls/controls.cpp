@@ -5,6 +5,7 @@
 #include "user/controls/combobox.h"
 #include "user/controls/edit.h"
 #include "user/controls/listbox.h"
+#include "user/controls/menuwindow.h"
 #include "user/controls/static.h"
 #include "user/controls/tooltip.h"
 
@@ -31,4 +32,5 @@ void RegisterStandardControlClasses() {
     registerClass(WC_COMBOLBOXW, &controlProc<ListBox>, CS_SAVEBITS);
     registerClass(WC_LISTBOXW, &controlProc<ListBox>, CS_PARENTDC);
     registerClass(TOOLTIPS_CLASSW, &controlProc<ToolTip>, CS_SAVEBITS);
+    registerClass(kPopupMenuClass, &controlProc<MenuWindow>, CS_SAVEBITS);
 }

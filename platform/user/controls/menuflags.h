@@ -59,3 +59,6 @@
 #define TPM_RETURNCMD 0x0100L
 #define TPM_RECURSE 0x0001L
 #define TPM_NOANIMATION 0x4000L
+
+// The message that asks a pop-up menu window for the menu it shows.
+#define MN_GETHMENU 0x01E1

@@ -1,8 +1,10 @@
-// MENUITEMINFOW access and the pop-up menu tracking, whose choice comes from the scripted user.
+// MENUITEMINFOW access and the pop-up menu tracking: the menu's window is shown while the
+// scripted user makes the choice.
 #include <algorithm>
 #include <cwchar>
 
 #include "user/controls/menumodel.h"
+#include "user/controls/menuwindow.h"
 #include "user/controls/textbuffer.h"
 #include "user/scripteduser.h"
 #include "user/winuser.h"
@@ -51,7 +53,10 @@ BOOL SetMenuItemInfoW(HMENU hmenu, UINT item, BOOL fByPositon, LPCMENUITEMINFOW 
 BOOL TrackPopupMenuEx(HMENU hMenu, UINT uFlags, int x, int y, HWND hwnd, LPTPMPARAMS) {
     if (!IsMenu(hMenu) || !IsWindow(hwnd)) return FALSE;
     SendMessageW(hwnd, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hMenu), MAKELPARAM(0, FALSE));
+    // The menu is on the screen while the person chooses, and gone once the choice is made.
+    HWND window = ShowPopupMenuWindow(hMenu, uFlags, x, y, hwnd);
     UINT chosen = user::ScriptedUser::Get().ChoosePopupMenuItem(hMenu, uFlags, x, y, hwnd);
+    ClosePopupMenuWindow(window);
     // A grey or missing item cannot be chosen: the menu closes as if cancelled.
     const MenuItem* item = chosen ? findMenuItem(hMenu, chosen, false).get() : nullptr;
     if (!item || (item->state & MFS_GRAYED) || item->type == MFT_SEPARATOR) chosen = 0;
