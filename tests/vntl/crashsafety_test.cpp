@@ -17,6 +17,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -77,8 +78,8 @@ bool stamp(VNTLMdbContainer& container, long counter) {
 }
 
 // Every table, column and cell of the file except the stamps, as text, read with SQLite itself
-// so that the check does not rest on the code under test.
-std::string contentWithoutStamps(const fs::path& file) {
+// so that the check does not rest on the code under test; the stamps' counters go to `stamps`.
+std::string contentWithoutStamps(const fs::path& file, std::vector<long>* stamps = nullptr) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
@@ -104,14 +105,18 @@ std::string contentWithoutStamps(const fs::path& file) {
         for (int row = 0; sqlite3_step(rows) == SQLITE_ROW; ++row) {
             for (int col = 0; col < sqlite3_column_count(rows); ++col) {
                 const std::string name = sqlite3_column_name(rows, col);
-                const bool stampCell =
-                    (table == "Definition" && name == "Def_comment") ||
-                    (family && name == "LegLength" && (row == 0 || row == kBarsPerFamily - 1));
-                const auto* cell = sqlite3_column_text(rows, col);
-                all += stampCell ? std::string("*")
-                       : cell    ? reinterpret_cast<const char*>(cell)
-                                 : "";
-                all += '|';
+                const auto* cell = reinterpret_cast<const char*>(sqlite3_column_text(rows, col));
+                const std::string text = cell ? cell : "";
+                const bool comment = table == "Definition" && name == "Def_comment";
+                if (comment ||
+                    (family && name == "LegLength" && (row == 0 || row == kBarsPerFamily - 1))) {
+                    const bool counted = !comment || text.rfind("save ", 0) == 0;
+                    if (stamps)
+                        stamps->push_back(counted ? std::atol(text.c_str() + 5 * comment) : -1);
+                    all += "*|";
+                } else {
+                    all += text + '|';
+                }
             }
             all += '\n';
         }
@@ -122,7 +127,7 @@ std::string contentWithoutStamps(const fs::path& file) {
 }
 
 // What the file on disk holds: the counter every stamp agrees on, or a description of why
-// there is none (unreadable file, stamps that disagree, other content changed).
+// there is none (a file that does not open, other content changed, stamps that disagree).
 struct DiskState {
     bool consistent = false;
     long counter = -1;
@@ -130,42 +135,19 @@ struct DiskState {
 };
 
 DiskState readDisk(const fs::path& file, const std::string& baseline) {
-    DiskState state;
     VNTLMdbContainer container;
-    if (!container.Initialize(CString(file.c_str()))) {
-        state.problem =
-            "the file does not open: " + WideToUtf8(container.getLastError().GetString());
-        return state;
-    }
-    CStringArray comment;
-    if (!container.getColumnAsString(L"Definition", L"Def_comment", comment) ||
-        comment.GetSize() != 1 || comment[0].Left(5) != L"save ") {
-        state.problem = "the definition record lost its stamp";
-        return state;
-    }
-    const long counter = std::wcstol(comment[0].GetString() + 5, nullptr, 10);
-    for (int f = 0; f < kFamilies; ++f) {
-        std::vector<double> legs;
-        if (!container.getColumnAsDouble(text(familyName(f)), L"LegLength", legs) ||
-            legs.size() != kBarsPerFamily) {
-            state.problem = familyName(f) + " lost bars";
-            return state;
-        }
-        if (legs.front() != counter || legs.back() != counter) {
-            state.problem = "the definition says save " + std::to_string(counter) + " but " +
-                            familyName(f) + " holds " + std::to_string(legs.front()) + " and " +
-                            std::to_string(legs.back());
-            return state;
-        }
-    }
-    // Everything but the stamps must be as it was, cell for cell.
-    if (contentWithoutStamps(file) != baseline) {
-        state.problem = "cells other than the stamps changed";
-        return state;
-    }
-    state.consistent = true;
-    state.counter = counter;
-    return state;
+    if (!container.Initialize(CString(file.c_str())))
+        return {false, -1,
+                "the file does not open: " + WideToUtf8(container.getLastError().GetString())};
+    std::vector<long> stamps;
+    if (contentWithoutStamps(file, &stamps) != baseline)
+        return {false, -1, "cells other than the stamps changed"};
+    std::string counters;
+    for (long stamp : stamps) counters += " " + std::to_string(stamp);
+    if (stamps.size() != 1 + 2 * kFamilies || stamps.front() < 0 ||
+        std::count(stamps.begin(), stamps.end(), stamps.front()) != std::ssize(stamps))
+        return {false, -1, "the stamps disagree:" + counters};
+    return {true, stamps.front(), ""};
 }
 
 void writeAll(int fd, const void* data, std::size_t size) {
@@ -188,108 +170,24 @@ struct Message {
 // never returns; only SIGKILL (or a failure, reported first) ends it.
 [[noreturn]] void saveForever(const fs::path& file, long counter, int channel) {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlive a parent that failed on its own
-    VNTLMdbContainer container;
-    if (!container.Initialize(CString(file.c_str()))) {
-        const Message failed{'F', counter};
-        writeAll(channel, &failed, sizeof failed);
+    const auto tell = [&](char kind) {
+        const Message message{kind, counter};
+        writeAll(channel, &message, sizeof message);
+    };
+    const auto fail = [&] {
+        tell('F');
         ::_exit(3);
-    }
-    const Message ready{'R', counter};
-    writeAll(channel, &ready, sizeof ready);
+    };
+    VNTLMdbContainer container;
+    if (!container.Initialize(CString(file.c_str()))) fail();
+    tell('R');
     for (;;) {
         ++counter;
-        const Message starting{'S', counter};
-        writeAll(channel, &starting, sizeof starting);
-        if (!stamp(container, counter) || !container.SaveDatabase(0)) {
-            const Message failed{'F', counter};
-            writeAll(channel, &failed, sizeof failed);
-            ::_exit(3);
-        }
-        const Message saved{'D', counter};
-        writeAll(channel, &saved, sizeof saved);
+        tell('S');
+        if (!stamp(container, counter) || !container.SaveDatabase(0)) fail();
+        tell('D');
     }
 }
-
-// Forks the saving children from a small process of its own, started before the test's
-// checks have grown this process's heap: each fork copies what its parent holds, and under
-// AddressSanitizer, which keeps freed memory around for a while, that grows with every check.
-// All children write their messages into one pipe, read here; only one child lives at a time.
-class Spawner {
-public:
-    explicit Spawner(const fs::path& file) {
-        int requests[2], replies[2], messages[2];
-        if (::pipe2(requests, O_CLOEXEC) != 0 || ::pipe2(replies, O_CLOEXEC) != 0 ||
-            ::pipe2(messages, O_CLOEXEC) != 0)
-            return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            ::close(requests[1]);
-            ::close(replies[0]);
-            ::close(messages[0]);
-            serve(file, requests[0], replies[1], messages[1]);
-        }
-        ::close(requests[0]);
-        ::close(replies[1]);
-        ::close(messages[1]);
-        requests_ = requests[1];
-        replies_ = replies[0];
-        messages_ = messages[0];
-        ::fcntl(messages_, F_SETFL, O_NONBLOCK);
-    }
-    ~Spawner() {
-        if (pid_ <= 0) return;
-        ::close(requests_);  // the spawner leaves when it sees the end of its requests
-        ::close(replies_);
-        ::close(messages_);
-        ::waitpid(pid_, nullptr, 0);
-    }
-    Spawner(const Spawner&) = delete;
-    Spawner& operator=(const Spawner&) = delete;
-
-    // A new child saving from `counter` on; its pid, or -1.
-    pid_t start(long counter) { return ask({'S', counter}); }
-    // Waits for the end of a child (killed by the caller); its wait status.
-    int reap(pid_t child) { return ask({'W', child}); }
-    // The read end of the children's messages, never blocking.
-    [[nodiscard]] int messages() const { return messages_; }
-
-private:
-    struct Request {
-        char kind;
-        long value;
-    };
-
-    int ask(const Request& request) {
-        writeAll(requests_, &request, sizeof request);
-        long reply = -1;
-        if (::read(replies_, &reply, sizeof reply) != sizeof reply) return -1;
-        return static_cast<int>(reply);
-    }
-
-    [[noreturn]] static void serve(const fs::path& file, int requests, int replies, int messages) {
-        Request request{};
-        while (::read(requests, &request, sizeof request) == sizeof request) {
-            long reply = -1;
-            if (request.kind == 'S') {
-                reply = ::fork();
-                if (reply == 0) {
-                    ::close(requests);
-                    ::close(replies);
-                    saveForever(file, request.value, messages);
-                }
-            } else if (int status = 0;
-                       ::waitpid(static_cast<pid_t>(request.value), &status, 0) > 0) {
-                reply = status;
-            }
-            writeAll(replies, &reply, sizeof reply);
-        }
-        ::_exit(0);
-    }
-
-    pid_t pid_ = -1;
-    int requests_ = -1, replies_ = -1, messages_ = -1;
-};
 
 // The next message of the children, waiting for it until `deadline`; false when none came.
 bool nextMessage(int channel, Clock::time_point deadline, Message& message) {
@@ -361,7 +259,10 @@ TEST(CrashSafety, AKillAtAnyMomentOfASaveLeavesOneWholeSavedState) {
     const std::string baseline = contentWithoutStamps(file);
     // How long a save takes: measured here first, then on the children's own saves, which
     // run slower on a busy machine or under a sanitizer.
-    Spawner spawner(file);
+    // The children's messages come through one pipe, read without blocking.
+    int channel[2];
+    ASSERT_EQ(::pipe2(channel, O_CLOEXEC), 0);
+    ::fcntl(channel[0], F_SETFL, O_NONBLOCK);
     Clock::duration period = savePeriod(file, folder.path() / "calibration.mdb");
 
     const std::uint64_t seed = seedForThisRun();
@@ -384,24 +285,26 @@ TEST(CrashSafety, AKillAtAnyMomentOfASaveLeavesOneWholeSavedState) {
             std::chrono::duration_cast<Clock::duration>(period * fractionOfTwoSaves(random));
         const std::set<std::string> before = folder.listing();
 
-        const pid_t child = spawner.start(onDisk);
+        const pid_t child = ::fork();
+        if (child == 0) saveForever(file, onDisk, channel[1]);
         ASSERT_GT(child, 0);
         ChildReport report{onDisk, onDisk};
         Message message{};
         // Opening takes a moment; a child that has not opened within half a minute is stuck.
         const bool ready =
-            nextMessage(spawner.messages(), Clock::now() + std::chrono::seconds(30), message) &&
+            nextMessage(channel[0], Clock::now() + std::chrono::seconds(30), message) &&
             message.kind == 'R';
         // Then the kill comes at the chosen moment, the child's messages being noted meanwhile.
         const auto deadline = Clock::now() + delay;
-        while (ready && nextMessage(spawner.messages(), deadline, message))
+        while (ready && nextMessage(channel[0], deadline, message))
             report.take(message, Clock::now());
         ::kill(child, SIGKILL);
-        const int status = spawner.reap(child);
+        int status = 0;
+        ::waitpid(child, &status, 0);
         if (report.saveTime != Clock::duration::zero()) period = (3 * period + report.saveTime) / 4;
 
         // The rest of what the child said, to know which states it saved and was saving.
-        while (::read(spawner.messages(), &message, sizeof message) == sizeof message)
+        while (::read(channel[0], &message, sizeof message) == sizeof message)
             report.take(message, Clock::now());
         ASSERT_TRUE(ready && !report.failed) << "the child could not open or save the catalogue";
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
@@ -430,6 +333,8 @@ TEST(CrashSafety, AKillAtAnyMomentOfASaveLeavesOneWholeSavedState) {
         }
     }
 
+    ::close(channel[0]);
+    ::close(channel[1]);
     const std::size_t leftovers = folder.listing().size() - 1;
     std::cout << "[ crash    ] " << trials << " kills: " << keptPrevious
               << " left the last finished save, " << tookLatest << " the save under way; "

@@ -19,7 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using vntl::Cell;
 using vntl::Row;
-using vntl::TableStore;
 
 const std::wstring kBars = L"Bars B500";
 const std::wstring kHooks = L"Hooks ÖNORM B 4200/7";
@@ -42,7 +41,8 @@ std::set<std::string> listing(const fs::path& folder) {
     return names;
 }
 
-std::vector<Cell> column(TableStore& store, const std::wstring& table, const std::wstring& col) {
+std::vector<Cell> column(vntl::TableStore& store, const std::wstring& table,
+                         const std::wstring& col) {
     std::vector<Cell> cells;
     EXPECT_TRUE(store.column(table, col, cells)) << store.lastError();
     return cells;
@@ -55,7 +55,7 @@ std::vector<Cell> texts(std::initializer_list<const wchar_t*> values) {
 }
 
 // Every table, column and cell, in the store's orders, as one comparable value.
-std::vector<std::vector<std::vector<Cell>>> dump(TableStore& store) {
+std::vector<std::vector<std::vector<Cell>>> dump(vntl::TableStore& store) {
     std::vector<std::vector<std::vector<Cell>>> all;
     std::vector<std::wstring> tables;
     EXPECT_TRUE(store.tables(tables));
@@ -78,7 +78,8 @@ struct SaveOutcome {
     bool ok = false;
     std::wstring reason;
 };
-std::optional<SaveOutcome> saveInChild(TableStore& store, const std::function<bool()>& setup) {
+std::optional<SaveOutcome> saveInChild(vntl::TableStore& store,
+                                       const std::function<bool()>& setup) {
     const auto report = testsupport::reportFromChild([&]() -> std::wstring {
         if (!setup()) return L"S";
         return (store.save() ? L"1" : L"0") + store.lastError();
@@ -87,11 +88,17 @@ std::optional<SaveOutcome> saveInChild(TableStore& store, const std::function<bo
     return SaveOutcome{(*report)[0] == L'1', report->substr(1)};
 }
 
-TEST(TableStore, ReadsTablesColumnsAndRowsInStoredOrder) {
-    testsupport::TempFolder scratch;
-    TableStore store;
-    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
+// A store opened on a file built from catalogue.sql, in a folder of the test's own.
+class TableStore : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(store.open(file.wstring())); }
 
+    testsupport::TempFolder scratch;
+    const fs::path file = build(scratch, "catalogue.sql");
+    vntl::TableStore store;
+};
+
+TEST_F(TableStore, ReadsTablesColumnsAndRowsInStoredOrder) {
     std::vector<std::wstring> tables;
     ASSERT_TRUE(store.tables(tables));
     EXPECT_EQ(tables, (std::vector<std::wstring>{L"Units", kBars, kHooks}));
@@ -126,10 +133,7 @@ TEST(TableStore, ReadsTablesColumnsAndRowsInStoredOrder) {
     EXPECT_NE(store.lastError().find(L"Weight"), std::wstring::npos);
 }
 
-TEST(TableStore, FindsRowsByTextIgnoringCaseInEveryScript) {
-    testsupport::TempFolder scratch;
-    TableStore store;
-    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
+TEST_F(TableStore, FindsRowsByTextIgnoringCaseInEveryScript) {
     Row row;
 
     EXPECT_EQ(store.findRow(kBars, L"Name", std::wstring(L"d12"), row), 2);
@@ -147,10 +151,7 @@ TEST(TableStore, FindsRowsByTextIgnoringCaseInEveryScript) {
     EXPECT_EQ(store.findRow(kBars, L"Name ", std::wstring(L"D8"), row), -1);
 }
 
-TEST(TableStore, FindsRowsByNumberExactlyAndNeverAcrossTextAndNumber) {
-    testsupport::TempFolder scratch;
-    TableStore store;
-    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
+TEST_F(TableStore, FindsRowsByNumberExactlyAndNeverAcrossTextAndNumber) {
     Row row;
 
     // An integer finds a real cell of equal value and a real finds an integer cell.
@@ -168,11 +169,7 @@ TEST(TableStore, FindsRowsByNumberExactlyAndNeverAcrossTextAndNumber) {
     EXPECT_EQ(store.findRow(L"Units", L"Code", Cell(), row), 2);
 }
 
-TEST(TableStore, QuotesNamesAndBindsValues) {
-    testsupport::TempFolder scratch;
-    TableStore store;
-    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
-
+TEST_F(TableStore, QuotesNamesAndBindsValues) {
     std::vector<std::wstring> cols;
     ASSERT_TRUE(store.columns(kHooks, cols));
     EXPECT_EQ(cols,
@@ -198,12 +195,8 @@ TEST(TableStore, QuotesNamesAndBindsValues) {
     EXPECT_EQ(tables.size(), 3U);
 }
 
-TEST(TableStore, EditsShowAtOnceAndReachTheFileOnlyOnSave) {
-    testsupport::TempFolder scratch;
-    const fs::path file = build(scratch, "catalogue.sql");
+TEST_F(TableStore, EditsShowAtOnceAndReachTheFileOnlyOnSave) {
     const std::string before = readFile(file);
-    TableStore store;
-    ASSERT_TRUE(store.open(file.wstring()));
 
     ASSERT_TRUE(store.setColumn(kBars, L"Mass", {0.4, 0.62, Cell(), 1.2}));
     EXPECT_EQ(column(store, kBars, L"Mass"), (std::vector<Cell>{0.4, 0.62, Cell(), 1.2}));
@@ -230,16 +223,13 @@ TEST(TableStore, EditsShowAtOnceAndReachTheFileOnlyOnSave) {
     EXPECT_EQ(readFile(file), before);
     ASSERT_TRUE(store.save());
     EXPECT_NE(readFile(file), before);
-    TableStore reopened;
+    vntl::TableStore reopened;
     ASSERT_TRUE(reopened.open(file.wstring()));
     EXPECT_EQ(dump(reopened), dump(store));
     EXPECT_EQ(column(reopened, kBars, L"Name"), texts({L"D8", L"D12", L"D14", L"D16"}));
 }
 
-TEST(TableStore, RefusedEditsChangeNothing) {
-    testsupport::TempFolder scratch;
-    TableStore store;
-    ASSERT_TRUE(store.open(build(scratch, "catalogue.sql").wstring()));
+TEST_F(TableStore, RefusedEditsChangeNothing) {
     const auto before = dump(store);
 
     EXPECT_FALSE(store.setColumn(kBars, L"Mass", {1.0, 2.0, 3.0}));
@@ -258,16 +248,14 @@ TEST(TableStore, RefusedEditsChangeNothing) {
     EXPECT_EQ(dump(store), before);
 }
 
-TEST(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
-    testsupport::TempFolder scratch;
-    TableStore store;
+TEST_F(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
+    vntl::TableStore unopened;
     std::vector<std::wstring> tables;
-    EXPECT_FALSE(store.tables(tables));
-    EXPECT_FALSE(store.lastError().empty());
-    EXPECT_FALSE(store.save());
+    EXPECT_FALSE(unopened.tables(tables));
+    EXPECT_FALSE(unopened.lastError().empty());
+    EXPECT_FALSE(unopened.save());
 
-    const fs::path good = build(scratch, "catalogue.sql");
-    ASSERT_TRUE(store.open(good.wstring()));
+    const fs::path good = file;
     const auto served = dump(store);
     const std::string bytes = readFile(good);
 
@@ -308,13 +296,11 @@ TEST(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
     }
 }
 
-TEST(TableStore, FailedSaveLeavesThePreviousFileAsItWas) {
-    testsupport::TempFolder scratch;
+TEST_F(TableStore, FailedSaveLeavesThePreviousFileAsItWas) {
     const fs::path folder = scratch / "ro";
     const fs::path file = build(scratch, "catalogue.sql", "ro/catalogue.mdb");
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     const std::string before = readFile(file);
-    TableStore store;
     ASSERT_TRUE(store.open(file.wstring()));
     ASSERT_TRUE(store.setColumn(L"Units", L"Factor", {2.0, 20.0, 2000.0}));
     const auto edited = dump(store);
@@ -340,7 +326,7 @@ TEST(TableStore, FailedSaveLeavesThePreviousFileAsItWas) {
     EXPECT_EQ(listing(folder), std::set<std::string>{"catalogue.mdb"});
     EXPECT_EQ(fs::status(file).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    TableStore reopened;
+    vntl::TableStore reopened;
     ASSERT_TRUE(reopened.open(file.wstring()));
     EXPECT_EQ(dump(reopened), edited);
 }
@@ -349,9 +335,7 @@ TEST(TableStore, FailedSaveLeavesThePreviousFileAsItWas) {
 
 // A save killed before its rename leaves "<file>.saving-<host>-<pid>-XXXXXX" behind. The next
 // save removes those of dead processes on this machine and nothing else.
-TEST(TableStore, ASaveRemovesTheTemporaryFilesOfKilledSavesOnly) {
-    testsupport::TempFolder scratch;
-    const fs::path file = build(scratch, "catalogue.sql");
+TEST_F(TableStore, ASaveRemovesTheTemporaryFilesOfKilledSavesOnly) {
     char host[256] = {};
     ASSERT_EQ(::gethostname(host, sizeof host - 1), 0);
     const std::string prefix = file.filename().string() + ".saving-" + host + "-";
@@ -369,14 +353,8 @@ TEST(TableStore, ASaveRemovesTheTemporaryFilesOfKilledSavesOnly) {
     for (const std::string& name : kept) testsupport::writeFile(scratch / name, "left");
     testsupport::writeFile(scratch / (prefix + std::to_string(dead) + "-a1b2c3"), "abandoned");
 
-    TableStore store;
-    ASSERT_TRUE(store.open(file.wstring()));
     ASSERT_TRUE(store.save());
-
-    std::set<std::string> listing;
-    for (const auto& entry : fs::directory_iterator(file.parent_path()))
-        listing.insert(entry.path().filename().string());
     std::set<std::string> expected = kept;
     expected.insert(file.filename().string());
-    EXPECT_EQ(listing, expected);
+    EXPECT_EQ(scratch.listing(), expected);
 }
