@@ -71,6 +71,59 @@ bool copyRows(Painter& dst, const RECT& area, const Source& src, int destX, int 
     return true;
 }
 
+// One block transfer: where it lands, what it reads and how the source is scaled.
+struct Transfer {
+    RECT area;
+    Source src;
+    SourceConversion convert;
+    int destX, destY, wDest, hDest;
+    bool hasSource;
+};
+
+// Whether the source rectangle under the whole area lies on the source surface.
+bool sourceCovers(const Transfer& t) {
+    const int sx = t.src.x0 + t.area.left - t.destX, sy = t.src.y0 + t.area.top - t.destY;
+    return sx >= 0 && sy >= 0 && sx + (t.area.right - t.area.left) <= t.src.surface->width &&
+           sy + (t.area.bottom - t.area.top) <= t.src.surface->height;
+}
+
+// Combines every pixel of the area with its source pixel through op(source, destination).
+template <class Op>
+void transferRows(Painter& painter, const Transfer& t, Op op) {
+    const bool sameSize = t.src.w == t.wDest && t.src.h == t.hDest;
+    if (t.hasSource && sameSize && t.convert.kind == SourceConversion::Kind::None &&
+        sourceCovers(t)) {
+        const int width = t.area.right - t.area.left;
+        for (int y = t.area.top; y < t.area.bottom; ++y) {
+            std::uint32_t* row = &painter.surface().at(t.area.left, y);
+            const std::uint32_t* from = t.src.surface->pixels.data() +
+                                        std::size_t(t.src.y0 + y - t.destY) * t.src.surface->width +
+                                        (t.src.x0 + t.area.left - t.destX);
+            for (int x = 0; x < width; ++x) row[x] = op(from[x] & 0xFFFFFF, row[x] & 0xFFFFFF);
+        }
+        return;
+    }
+    for (int y = t.area.top; y < t.area.bottom; ++y) {
+        int sy =
+            t.src.y0 + (sameSize ? y - t.destY : int((long long)(y - t.destY) * t.src.h / t.hDest));
+        if (t.hasSource && (sy < 0 || sy >= t.src.surface->height)) continue;
+        std::uint32_t* row = &painter.surface().at(0, y);
+        const std::uint32_t* srcRow =
+            t.hasSource ? t.src.surface->pixels.data() + std::size_t(sy) * t.src.surface->width
+                        : nullptr;
+        for (int x = t.area.left; x < t.area.right; ++x) {
+            std::uint32_t s = 0;
+            if (srcRow) {
+                int sx = t.src.x0 + (sameSize ? x - t.destX
+                                              : int((long long)(x - t.destX) * t.src.w / t.wDest));
+                if (sx < 0 || sx >= t.src.surface->width) continue;
+                s = t.convert(srcRow[sx]);
+            }
+            row[x] = op(s, row[x] & 0xFFFFFF);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace gdi
 
@@ -109,22 +162,25 @@ BOOL StretchBlt(HDC hdcDest, int xDest, int yDest, int wDest, int hDest, HDC hdc
         copyRows(painter, area, src, destX, destY)) {
         return TRUE;
     }
-    for (int y = area.top; y < area.bottom; ++y) {
-        int sy = src.y0 + (sameSize ? y - destY : int((long long)(y - destY) * hSrc / hDest));
-        if (srcDC && (sy < 0 || sy >= src.surface->height)) continue;
-        std::uint32_t* row = &painter.surface().at(0, y);
-        const std::uint32_t* srcRow =
-            srcDC ? src.surface->pixels.data() + std::size_t(sy) * src.surface->width : nullptr;
-        for (int x = area.left; x < area.right; ++x) {
-            std::uint32_t s = 0;
-            if (srcRow) {
-                int sx =
-                    src.x0 + (sameSize ? x - destX : int((long long)(x - destX) * wSrc / wDest));
-                if (sx < 0 || sx >= src.surface->width) continue;
-                s = convert(srcRow[sx]);
-            }
-            row[x] = applyRop3(rop, pattern, s, row[x] & 0xFFFFFF);
-        }
+    const Transfer transfer{area, src, convert, destX, destY, wDest, hDest, srcDC != nullptr};
+    // The operations a masked image uses get their own loop; the others share a general one.
+    switch (rop) {
+        case SRCCOPY:
+            transferRows(painter, transfer, [](std::uint32_t s, std::uint32_t) { return s; });
+            break;
+        case SRCAND:
+            transferRows(painter, transfer, [](std::uint32_t s, std::uint32_t d) { return s & d; });
+            break;
+        case SRCPAINT:
+            transferRows(painter, transfer, [](std::uint32_t s, std::uint32_t d) { return s | d; });
+            break;
+        case SRCINVERT:
+            transferRows(painter, transfer, [](std::uint32_t s, std::uint32_t d) { return s ^ d; });
+            break;
+        default:
+            transferRows(painter, transfer, [rop, pattern](std::uint32_t s, std::uint32_t d) {
+                return applyRop3(rop, pattern, s, d);
+            });
     }
     return TRUE;
 }
