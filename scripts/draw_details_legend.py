@@ -8,8 +8,9 @@ Usage: draw_details_legend.py [output.bmp]
 """
 import math
 import os
-import struct
 import sys
+
+from winimages import bmp_file
 
 WIDTH, HEIGHT = 722, 205
 PAPER = (250, 251, 253)
@@ -86,11 +87,8 @@ class Canvas:
             for r, g, b in row:
                 line += bytes((b, g, r))
             data += line + bytes(row_size - len(line))
-        header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-        info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 24, 0, len(data), 2835, 2835,
-                           0, 0)
         with open(path, "wb") as out:
-            out.write(header + info + data)
+            out.write(bmp_file(WIDTH, HEIGHT, bytes(data), pixels_per_metre=2835))
 
 
 def squared_paper(c):

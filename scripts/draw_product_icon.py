@@ -8,8 +8,9 @@ Usage: draw_product_icon.py [output.ico]
 """
 import math
 import os
-import struct
 import sys
+
+from winimages import icon_file, icon_image
 
 BACKGROUND = (24, 74, 150)
 BORDER = (12, 40, 92)
@@ -46,36 +47,19 @@ def draw(size):
 
 def dib(pixels):
     size = len(pixels)
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     colour = bytearray()
     for row in reversed(pixels):
         for r, g, b, a in row:
             colour += bytes((b, g, r, a))
-    mask_row = ((size + 31) // 32) * 4
-    mask = bytearray()
-    for row in reversed(pixels):
-        bits = bytearray(mask_row)
-        for x, (_, _, _, a) in enumerate(row):
-            if a == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bits
-    return header + colour + mask
+    return icon_image(size, colour, lambda x, y: pixels[size - 1 - y][x][3] == 0)
 
 
 def main():
     default = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "platform",
                            "uikit", "product.ico")
     path = sys.argv[1] if len(sys.argv) > 1 else default
-    images = [dib(draw(size)) for size in (16, 32)]
-    directory = struct.pack("<HHH", 0, 1, len(images))
-    offset = len(directory) + 16 * len(images)
-    entries = b""
-    for size, image in zip((16, 32), images):
-        entries += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
-        offset += len(image)
     with open(path, "wb") as out:
-        out.write(directory + entries + b"".join(images))
-
+        out.write(icon_file(1, [(size, dib(draw(size)), 1, 32) for size in (16, 32)]))
 
 if __name__ == "__main__":
     main()
