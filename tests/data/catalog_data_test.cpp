@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <numbers>
 #include <regex>
 #include <set>
@@ -197,26 +196,21 @@ TEST_F(CatalogData, MassesAndAreasAgreeWithDiameters) {
     }
 }
 
+// One bar of each kind as its standard prints it: a 12 mm bar of every family that designates
+// bars by diameter, CSA 15M and ASTM #5 (whose hook the rebarcat tests read from this file).
 TEST_F(CatalogData, PublishedValuesAreStoredAsPrinted) {
     int checked = 0;
     for (const Family& family : families()) {
         for (const Row& bar : bars(family)) {
             const std::string& name = bar[0].text;
-            if (family.standard == "ACI" && name == "5") {
-                EXPECT_DOUBLE_EQ(bar[1].number, 0.625);
-                EXPECT_DOUBLE_EQ(bar[2].number, 0.31);
-                EXPECT_DOUBLE_EQ(bar[3].number, 1.043);
-                ++checked;
-            } else if (family.standard == "CSA A23 M" && name == "15") {
-                EXPECT_DOUBLE_EQ(bar[1].number, 16.0);
-                EXPECT_DOUBLE_EQ(bar[2].number, 200.0);
-                EXPECT_DOUBLE_EQ(bar[3].number, 1.570);
-                ++checked;
-            } else if (!family.named() && bar[1].number == 12.0) {
-                EXPECT_DOUBLE_EQ(bar[2].number, 113.1) << family.name;
-                EXPECT_DOUBLE_EQ(bar[3].number, 0.888) << family.name;
-                ++checked;
-            }
+            const std::vector<double> stored = {bar[1].number, bar[2].number, bar[3].number};
+            std::vector<double> printed;
+            if (family.standard == "ACI" && name == "5") printed = {0.625, 0.31, 1.043};
+            if (family.standard == "CSA A23 M" && name == "15") printed = {16.0, 200.0, 1.570};
+            if (!family.named() && bar[1].number == 12.0) printed = {12.0, 113.1, 0.888};
+            if (printed.empty()) continue;
+            EXPECT_EQ(stored, printed) << family.name << " bar " << name;
+            ++checked;
         }
     }
     EXPECT_GE(checked, 3);
@@ -227,7 +221,6 @@ TEST_F(CatalogData, EveryStandardHasAHookTableOfAKnownShape) {
     // no bar has is never found by a look-up.
     std::set<std::pair<std::string, double>> diameters;
     for (const Family& family : families()) {
-        EXPECT_EQ(std::count(kStandards.begin(), kStandards.end(), family.standard), 1);
         for (const Row& bar : bars(family)) {
             diameters.insert({family.standard, bar[1].number});
             diameters.insert({family.name, bar[1].number});
@@ -254,26 +247,6 @@ TEST_F(CatalogData, EveryStandardHasAHookTableOfAKnownShape) {
         }
     }
     EXPECT_EQ(shapes, (std::set<std::size_t>{2, 4, 8, 9}));
-}
-
-TEST_F(CatalogData, AciNinetyDegreeHookOfNumberFiveIsTwelveDiameters) {
-    for (const Family& family : families()) {
-        if (family.standard != "ACI") continue;
-        ASSERT_EQ(unit(family.name, "Diameter_Real"), "in");
-        const auto bar =
-            rows("SELECT Diameter_Real FROM " + quoted(family.name) + " WHERE Name = '5'");
-        ASSERT_EQ(bar.size(), 1u);
-        const auto hook = rows(
-            "SELECT Multiplicators, LegLength FROM \"Hooks ACI\" WHERE Angle = 90 AND "
-            "SteelGrade = '" +
-            family.name + "' AND Diameter = " + bar[0][0].text);
-        ASSERT_EQ(hook.size(), 1u);
-        EXPECT_DOUBLE_EQ(bar[0][0].number * hook[0][0].number, 7.5);
-        EXPECT_DOUBLE_EQ(hook[0][1].number, 7.5);
-        EXPECT_EQ(unit(family.name, "LegLength"), "in");
-        return;
-    }
-    FAIL() << "no ACI family";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <vector>
@@ -23,84 +24,31 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Names = std::vector<std::wstring>;
+using Names = Texts;
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-Names items(const CStringList& list) {
-    Names result;
-    for (POSITION pos = list.GetHeadPosition(); pos;)
-        result.emplace_back(list.GetNext(pos).GetString());
-    return result;
-}
 
 std::string utf8(const std::wstring& text) {
     return WideToUtf8(text);
 }
 
-std::string sqlText(const std::wstring& text) {
-    std::string quoted = "'";
-    for (char c : WideToUtf8(text)) quoted += c == '\'' ? std::string("''") : std::string(1, c);
-    return quoted + "'";
+// An SQL text literal (mark ') or name (mark ").
+std::string quoted(const std::wstring& text, char mark = '\'') {
+    std::string result(1, mark);
+    for (char c : utf8(text)) result += c == mark ? std::string(2, c) : std::string(1, c);
+    return result + mark;
 }
 
-std::string sqlName(const std::wstring& name) {
-    std::string quoted = "\"";
-    for (char c : WideToUtf8(name)) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-// Everything a user can ask the catalogue about one family, one bar and one diameter.
-struct Answers {
-    CString version, name, editor, comment, lastUpdate;
-    int defType = -1;
-    bool barCatalogue = true;
-    bool familiesAnswered = false;
-    Names families;
-    bool barsAnswered = false;
-    Names bars;
-    bool found = false;
-    CVnRebarSteelGrade bar;
-    bool foundByDiameter = false;
-    CVnRebarSteelGrade barByDiameter;
-    bool unitKnown = false;
-    CString unit;
-    int hookAnswered = -1;
-    double hookLength = -12345.0;
-};
-
-Answers ask(const wchar_t* family, const wchar_t* barName, const wchar_t* diameter,
-            const wchar_t* standard = L"NF P 02-016") {
-    Answers a;
-    CVnRebarSteelGradeCatalog catalog;
-    a.version = catalog.Version();
-    a.name = catalog.Name();
-    a.editor = catalog.EditorName();
-    a.comment = catalog.DefComment();
-    a.lastUpdate = catalog.LastUpdate();
-    a.defType = catalog.DefType();
-    a.barCatalogue = catalog.IsValidCatalog(catalog.GetTypeName());
-    CStringList families;
-    a.familiesAnswered = catalog.GetSteelgradeFamilies(families, CString());
-    a.families = items(families);
-    CStringList bars;
-    a.barsAnswered = catalog.GetFamilySteelgrade(bars, family);
-    a.bars = items(bars);
-    a.bar = catalog.GetSteelgrade(barName, family, 1.0, a.found);
-    a.barByDiameter = catalog.GetSteelgradeByDiameter(diameter, family, 1.0, a.foundByDiameter);
-    CVnUnit unit;
-    a.unitKnown = catalog.GetParameterUnit(family, L"Weight", unit, 1.0);
-    if (a.unitKnown) a.unit = unit.GetName();
-    a.hookAnswered =
-        catalog.getDefaultHookLength(kPi / 2, standard, family, L"12", a.hookLength, 1.0);
-    return a;
-}
-
-std::string number(double value) {
-    if (value == rebar::kUndefinedValue) return "-";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.12g", value);
+// Values with 12 significant digits, "-" for a value not given, separated by blanks.
+std::string numbers(std::initializer_list<double> values) {
+    std::string text;
+    for (double value : values) {
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.12g", value);
+        text += (text.empty() ? "" : " ") +
+                (value == rebar::kUndefinedValue ? std::string("-") : std::string(digits));
+    }
     return text;
 }
 
@@ -110,22 +58,50 @@ std::string joined(const Names& names) {
     return text;
 }
 
-// The answers in one line, so that a case states in one string what a user sees: the
-// definition's name and type, the families, the family's bars, the bar's nominal and real
-// diameters, weight, section and stock lengths ("-" for a value not given), the bar found by
+// Everything a user can ask the catalogue about one family, one bar and one diameter. The
+// definition record's version, editor, comment and date are joined by '|'. `line` states in one
+// string what a user sees: the definition's name and type, the families, the family's bars, the
+// bar's nominal and real diameters, weight, section and stock lengths, the bar found by
 // diameter, the weight unit and the hook length at 90 degrees; "-" where there is no answer.
-std::string summary(Answers a) {
-    CVnRebarSteelGrade& b = a.bar;
-    return "name " + utf8(a.name.GetString()) + "; type " + std::to_string(a.defType) +
-           (a.barCatalogue ? " bars" : " other") + "; families " + joined(a.families) + "; list " +
-           (a.barsAnswered ? joined(a.bars) : "-") + "; bar " +
-           (a.found ? number(b.diameterNom()) + " " + number(b.diameterReal()) + " " +
-                          number(b.weight()) + " " + number(b.surface()) + " " +
-                          number(b.millStockLength()) + " " + number(b.maxStockLength())
-                    : "-") +
-           "; by diameter " + (a.foundByDiameter ? utf8(a.barByDiameter.name().GetString()) : "-") +
-           "; unit " + (a.unitKnown ? utf8(a.unit.GetString()) : "-") + "; hook " +
-           (a.hookAnswered == 1 ? number(a.hookLength) : "-");
+struct Answers {
+    CString definition;
+    bool familiesAnswered = false, found = false, foundByDiameter = false;
+    Names families, bars;
+    CVnRebarSteelGrade bar, barByDiameter;
+    std::string line;
+};
+
+Answers ask(const wchar_t* family, const wchar_t* barName, const wchar_t* diameter,
+            const wchar_t* standard = L"NF P 02-016") {
+    Answers a;
+    CVnRebarSteelGradeCatalog catalog;
+    a.definition = catalog.Version() + L"|" + catalog.EditorName() + L"|" + catalog.DefComment() +
+                   L"|" + catalog.LastUpdate();
+    a.line = "name " + utf8(catalog.Name().GetString()) + "; type " +
+             std::to_string(catalog.DefType()) +
+             (catalog.IsValidCatalog(catalog.GetTypeName()) ? " bars" : " other");
+    CStringList families, bars;
+    a.familiesAnswered = catalog.GetSteelgradeFamilies(families, CString());
+    a.families = items(families);
+    const bool listed = catalog.GetFamilySteelgrade(bars, family);
+    a.bars = items(bars);
+    CVnRebarSteelGrade& b = a.bar = catalog.GetSteelgrade(barName, family, 1.0, a.found);
+    a.barByDiameter = catalog.GetSteelgradeByDiameter(diameter, family, 1.0, a.foundByDiameter);
+    CVnUnit unit;
+    const bool unitKnown = catalog.GetParameterUnit(family, L"Weight", unit, 1.0);
+    double hook = 0;
+    const bool hooked =
+        catalog.getDefaultHookLength(kPi / 2, standard, family, L"12", hook, 1.0) == 1;
+    a.line += "; families " + joined(a.families) + "; list " + (listed ? joined(a.bars) : "-") +
+              "; bar " +
+              (a.found ? numbers({b.diameterNom(), b.diameterReal(), b.weight(), b.surface(),
+                                  b.millStockLength(), b.maxStockLength()})
+                       : "-") +
+              "; by diameter " +
+              (a.foundByDiameter ? utf8(a.barByDiameter.name().GetString()) : "-") + "; unit " +
+              (unitKnown ? utf8(unit.GetName().GetString()) : "-") + "; hook " +
+              (hooked ? numbers({hook}) : "-");
+    return a;
 }
 
 class BadInput : public CatalogFixture {
@@ -167,14 +143,10 @@ protected:
         CString reason;
     };
     Served served() {
-        AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
-        AcDbObject* object = nullptr;
-        if (acdbOpenAcDbObject(object, VNTLConfigTools::CatalogId(database, L"Bars"),
-                               AcDb::kForRead) != Acad::eOk)
-            return {CString(), L"no container"};
-        auto* container = VNTLMdbContainer::cast(object);
+        VNTLMdbContainer* container = openContainer();
+        if (!container) return {CString(), L"no container"};
         Served result{container->getName(), container->getLastError()};
-        object->close();
+        container->close();
         return result;
     }
 
@@ -209,10 +181,10 @@ TEST_F(BadInput, AFileTheCatalogueCannotReadGivesNothingAndSaysWhy) {
                   std::wstring::npos)
             << "the reason names the file";
         const Answers a = ask(L"FE500 HA", L"12", L"12");
-        EXPECT_TRUE((a.version + a.editor + a.comment + a.lastUpdate).IsEmpty());
+        EXPECT_EQ(a.definition, L"|||");
         // The family list answers true, empty: the host shows an empty catalogue.
         EXPECT_TRUE(a.familiesAnswered);
-        EXPECT_EQ(summary(a),
+        EXPECT_EQ(a.line,
                   "name ; type 0 other; families ; list -; bar -; by diameter -; unit -; hook -");
         CVnRebarSteelGradeCatalog catalog;
         EXPECT_TRUE(catalog.GetDBPath().IsEmpty());
@@ -244,7 +216,7 @@ TEST_F(BadInput, MissingTablesLeaveWhatTheOtherTablesSay) {
         SCOPED_TRACE(fixture);
         openDrawing(fixture, std::string(fixture) + ".mdb");
         EXPECT_FALSE(served().path.IsEmpty());
-        EXPECT_EQ(summary(ask(L"FE500 HA", L"12", L"12")), answers);
+        EXPECT_EQ(ask(L"FE500 HA", L"12", L"12").line, answers);
     }
     // Without the list of families (the last file), a search over all of them finds nothing,
     // and no family has a steel limit or a standard.
@@ -263,7 +235,7 @@ TEST_F(BadInput, MissingColumnsReadAsEmptyCells) {
     // name the bar is found, the columns it lacks read as 0 and the stock lengths as not given;
     // the section has no unit and is taken as it is; a hook table without multiplicators gives
     // no hook.
-    EXPECT_EQ(summary(ask(L"FE500 HA", L"12", L"12")),
+    EXPECT_EQ(ask(L"FE500 HA", L"12", L"12").line,
               "name Arrangements; type 0 bars; families FE500 HA,Names only; list -; bar 0 0 0.888 "
               "113.1 - -; by diameter -; unit kg/m; hook -");
 
@@ -289,7 +261,7 @@ TEST_F(BadInput, TextInNumericColumnsReadsAsTheNumberItStartsWith) {
     // '0.888 kg/m'; section 'n/a'; stock lengths 'twelve metres' and an empty text, a value
     // rather than an empty cell. '16' became the number 16 on its way into the file: it is
     // found by diameter. The hook row 'ten' at 90 degrees multiplies by 0: no hook.
-    EXPECT_EQ(summary(ask(L"FE500 HA", L"12", L"16")),
+    EXPECT_EQ(ask(L"FE500 HA", L"12", L"16").line,
               "name Arrangements; type 0 bars; families FE500 HA; list 16,12; bar 0 0.012 0.888 0 "
               "0 0; by diameter 16; unit kg/m; hook -");
     CVnRebarSteelGradeCatalog catalog;
@@ -311,8 +283,8 @@ TEST_F(BadInput, EmptyCellsEverywhereGiveEmptyAnswers) {
     // The list's one row names no family; bars without a name are not listed; an empty name is
     // not a name and an empty diameter is not 0.
     const Answers a = ask(L"FE500 HA", L"", L"0");
-    EXPECT_TRUE(a.version.IsEmpty());
-    EXPECT_EQ(summary(a),
+    EXPECT_EQ(a.definition, L"|||");
+    EXPECT_EQ(a.line,
               "name ; type 0 other; families ; list ; bar -; by diameter -; unit -; hook -");
     EXPECT_EQ(a.families.size(), 1u);
 
@@ -328,16 +300,16 @@ TEST_F(BadInput, InfiniteNumbersStayInfiniteAndNotANumberReadsAsNotGiven) {
     // Infinite values stay infinite through scale and unit, never the "not given" value; an
     // infinite type is no type; 9e999 - 9e999 was stored as an empty cell: a stock length not
     // given; 'inf' reads as the infinite diameter.
-    EXPECT_EQ(summary(ask(L"FE500 HA", L"inf", L"inf")),
+    EXPECT_EQ(ask(L"FE500 HA", L"inf", L"inf").line,
               "name Arrangements; type 0 bars; families FE500 HA,Texts; list inf,12; bar inf inf "
               "inf -inf inf -; by diameter INF; unit kg/m; hook inf");
     // Texts that parse as numbers that are not finite: 'NaN' is a value not given and sorts
     // last; 'Infinity' is infinite; a text cell is never found by diameter.
-    EXPECT_EQ(summary(ask(L"Texts", L"nan", L"12")),
+    EXPECT_EQ(ask(L"Texts", L"nan", L"12").line,
               "name Arrangements; type 0 bars; families FE500 HA,Texts; list inf,12,nan; bar - - - "
               "- - -; by diameter 12; unit kg/m; hook inf");
     EXPECT_EQ(
-        summary(ask(L"Texts", L"inf", L"inf")),
+        ask(L"Texts", L"inf", L"inf").line,
         "name Arrangements; type 0 bars; families FE500 HA,Texts; list inf,12,nan; bar inf inf "
         "inf -inf inf inf; by diameter -; unit kg/m; hook inf");
     CVnRebarSteelGradeCatalog catalog;
@@ -397,8 +369,9 @@ TEST_F(BadInput, NamesWithQuotesBlanksAndOtherScriptsAreFoundAsWritten) {
         {L"鉄筋 SD390", L"D13", L"異形 D16"},
     };
     const Answers first = ask(L"B500 \"Nord\"", L"12\"", L"12");
-    EXPECT_EQ(first.editor, L"Bureau d'études \"Nord\"");
-    EXPECT_EQ(first.comment, L"Арматурная сталь; 鉄筋; Ωμέγα");
+    EXPECT_EQ(first.definition,
+              L"{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}|Bureau d'études \"Nord\"|"
+              L"Арматурная сталь; 鉄筋; Ωμέγα|2024/01/15");
     EXPECT_EQ(first.families, families);
     for (const auto& b : bars) {
         SCOPED_TRACE(utf8(b.family));
@@ -407,7 +380,7 @@ TEST_F(BadInput, NamesWithQuotesBlanksAndOtherScriptsAreFoundAsWritten) {
         EXPECT_EQ(a.bar.family(), CString(b.family).MakeUpper());
         EXPECT_GT(a.bar.weight(), 0.8);
         EXPECT_EQ(a.barByDiameter.name(), CString(b.other).MakeUpper());
-        EXPECT_EQ(a.unit, L"kg/m");
+        EXPECT_NE(a.line.find("; unit kg/m;"), std::string::npos) << a.line;
     }
     CVnRebarSteelGradeCatalog catalog;
     EXPECT_FALSE(catalog.FindSteelgrade(L"12", L"  Blank  grade ")) << "blanks are part of names";
@@ -429,15 +402,15 @@ static std::string catalogueOf(const Names& families, const std::wstring& lastBa
         "CREATE TABLE \"Hooks NF P 02-016\" (\"Angle\" REAL, \"Multiplicators\" REAL);\n"
         "INSERT INTO \"Hooks NF P 02-016\" VALUES (90, 10), (180, 5);\n";
     for (std::size_t i = 0; i < families.size(); ++i) {
-        const std::string family = sqlText(families[i]), table = sqlName(families[i]);
+        const std::string family = quoted(families[i]), table = quoted(families[i], '"');
         const std::wstring n = std::to_wstring(i + 1);
         const std::wstring bar = i + 1 == families.size() ? lastBar : n + L"-12";
         sql += "INSERT INTO \"SteelGradeList\" VALUES (" + family + ", 'NF P 02-016');\n";
         sql += "INSERT INTO \"Units\" VALUES (" + family + ", 'mm', 'kg/m');\n";
         sql += "CREATE TABLE " + table +
                " (\"Name\" TEXT, \"Diameter_Nominal\" REAL, \"Weight\" REAL);\n";
-        sql += "INSERT INTO " + table + " VALUES (" + sqlText(bar) + ", 12, 0.888), (" +
-               sqlText(n + L"-16") + ", 16, 1.578);\n";
+        sql += "INSERT INTO " + table + " VALUES (" + quoted(bar) + ", 12, 0.888), (" +
+               quoted(n + L"-16") + ", 16, 1.578);\n";
     }
     return sql;
 }
@@ -451,7 +424,7 @@ TEST_F(BadInput, ANameOfTenThousandCharactersIsJustAName) {
     EXPECT_EQ(a.bars, (Names{L"1-16", bar}));
     EXPECT_EQ(a.bar.name().GetLength(), 10000);
     EXPECT_EQ(std::wstring(a.barByDiameter.family().GetString()).size(), 10000u);
-    const std::string answers = summary(a);
+    const std::string& answers = a.line;
     EXPECT_NE(answers.find("; bar 0.012 0 0.888 0 - -; by diameter "), std::string::npos);
     EXPECT_EQ(answers.substr(answers.rfind("; unit")), "; unit kg/m; hook 0.12");
 }
@@ -462,7 +435,7 @@ TEST_F(BadInput, ACatalogueOfTwoThousandFamiliesAnswersLikeASmallOne) {
     bindSql(catalogueOf(families, L"last"), "TwoThousand.mdb");
     const Answers a = ask(L"G2000", L"last", L"16");
     EXPECT_EQ(a.families, families);
-    EXPECT_EQ(summary(a).substr(summary(a).find("; list ")),
+    EXPECT_EQ(a.line.substr(a.line.find("; list ")),
               "; list 2000-16,last; bar 0.012 0 0.888 0 - -; by diameter 2000-16; unit kg/m; "
               "hook 0.12");
     CVnRebarSteelGradeCatalog catalog;

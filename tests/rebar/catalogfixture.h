@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "cad/hostsession.h"
 #include "rebar/host/cad.h"
@@ -12,6 +13,16 @@
 #include "rebar/vnrebarsteelgradecatalog.h"
 #include "support/cstring_printer.h"
 #include "support/sqlfixture.h"
+
+using Texts = std::vector<std::wstring>;
+
+// The texts of a list in its order, so that a whole list is compared in one expectation.
+inline Texts items(const CStringList& list) {
+    Texts result;
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        result.emplace_back(list.GetNext(pos).GetString());
+    return result;
+}
 
 class CatalogFixture : public ::testing::Test {
 protected:
@@ -28,6 +39,15 @@ protected:
             cadhost::createDocument(CString(fileName.c_str()).GetString());
         m_documents.push_back(document);
         return document;
+    }
+
+    // The current drawing's "Bars" container opened for read, or null; the caller closes it.
+    static VNTLMdbContainer* openContainer() {
+        AcDbObject* object = nullptr;
+        const AcDbObjectId id =
+            VNTLConfigTools::CatalogId(acdbHostApplicationServices()->workingDatabase(), L"Bars");
+        if (acdbOpenAcDbObject(object, id, AcDb::kForRead) != Acad::eOk) return nullptr;
+        return VNTLMdbContainer::cast(object);
     }
 
     CString filePath(const std::string& fileName) const {

@@ -9,7 +9,6 @@ namespace {
 class EditingCatalog : public CVnRebarSteelGradeCatalog {
 public:
     using CVnRebarSteelGradeCatalog::CVnRebarSteelGradeCatalog;
-    using CVnRebarSteelGradeCatalog::SubStringReplace;
     CModifiedDiametersPool& pool() { return m_modifiedDiametersPool; }
 };
 
@@ -84,19 +83,13 @@ TEST_F(Editing, ModifyRewritesTheRowAndKeepsOtherColumns) {
     ASSERT_TRUE(catalog.ModifySteelgrade(L"10", L"400W", &bar));
     EXPECT_TRUE(catalog.pool().FindNominalDiameter(L"400W", L"12")) << "no decimals";
 
-    VNTLMdbContainer* container = nullptr;
     CVnRebarSteelGradeCatalog::Row row;
-    AcDbObject* object = nullptr;
-    ASSERT_EQ(acdbOpenAcDbObject(object,
-                                 VNTLConfigTools::CatalogId(
-                                     acdbHostApplicationServices()->workingDatabase(), L"Bars"),
-                                 AcDb::kForRead),
-              Acad::eOk);
-    container = VNTLMdbContainer::cast(object);
-    ASSERT_GE(container->getTableLine(L"400W", L"Name", COleVariant(L"10"), row), 0);
+    VNTLMdbContainer* container = openContainer();
+    ASSERT_NE(container, nullptr);
+    EXPECT_GE(container->getTableLine(L"400W", L"Name", COleVariant(L"10"), row), 0);
+    container->close();
     EXPECT_EQ(row[L"Remark"], COleVariant(L"site stock"));
     EXPECT_EQ(row[L"Diameter_Nominal"], COleVariant(12.4));
-    object->close();
 
     CString version = catalog.Version();
     EXPECT_FALSE(catalog.ModifySteelgrade(L"99", L"400W", &bar));
@@ -134,15 +127,4 @@ TEST_F(Editing, RemovalAsksTheHostWhetherTheBarIsInUse) {
         << "nobody vouches for it";
     EXPECT_TRUE(unchecked.RemoveSteelgrade(L"10", L"400W"));
     EXPECT_FALSE(unchecked.FindSteelgrade(L"10", L"400W"));
-}
-
-TEST(SubStringReplace, DoublesQuotesWithoutRescanning) {
-    EditingCatalog catalog(static_cast<VNTLMdbContainer*>(nullptr));
-    CString out;
-    catalog.SubStringReplace(L"A''B", L"'", L"''", out);
-    EXPECT_EQ(out, L"A''''B");
-    catalog.SubStringReplace(L"HA12", L"'", L"''", out);
-    EXPECT_EQ(out, L"HA12");
-    catalog.SubStringReplace(L"aXbXc", L"X", L"", out);
-    EXPECT_EQ(out, L"abc");
 }

@@ -10,24 +10,9 @@
 
 namespace {
 
-using Rules = CVnRebarSteelGradeCatalog::HookRuleMap;
-using Element = CVnRebarSteelGradeCatalog::_STRUCT_ELEMENT;
-
-class HookLoader : public CVnRebarSteelGradeCatalog {
-public:
-    using CVnRebarSteelGradeCatalog::FillDiameterHookLengthByAngle;
-    using CVnRebarSteelGradeCatalog::FillHookLengthMaps;
-};
-
 const double kTight = 1e-12;
 const double kAnyAngle = NAN;  // the query without an angle
 const double kUntouched = -12345.0;
-
-std::vector<double> keys(const std::map<double, double>& values) {
-    std::vector<double> result;
-    for (const auto& [key, value] : values) result.push_back(key);
-    return result;
-}
 
 enum Ask { Hook, Unfold, Leg, MinimalStd, MinimalSeismic, MinimalTie };
 
@@ -85,58 +70,29 @@ protected:
 }  // namespace
 
 TEST_F(HookQueries, NarrowTablesServeEveryGradeOfTheirStandardWideOnesTheGradesTheyName) {
-    HookLoader loader;
-    Rules rules;
-    EXPECT_TRUE(loader.FillDiameterHookLengthByAngle(rules, L"Hooks ISO 4066"));
-    EXPECT_EQ(rules[L"Hooks ISO 4066"].size(), 3u) << "S1, S2 (standard in lower case), S3";
-    const Element& at135 = rules[L"Hooks ISO 4066"][L"S2"][135.0];
-    EXPECT_EQ(at135.m_dMultiplicator, 8.0);
-    EXPECT_TRUE(at135.m_mapLegLength.empty() && at135.m_mapMinimalStdLength.empty());
-
-    loader.FillDiameterHookLengthByAngle(rules, L"Hooks NF P 02-016");
-    const Element& at90 = rules[L"Hooks NF P 02-016"][L"FE500 HA"][90.0];
-    EXPECT_EQ(keys(at90.m_mapUnfoldLength), (std::vector<double>{10, 16})) << "0 is no unfold";
-    EXPECT_EQ(keys(at90.m_mapLegLength), (std::vector<double>{10, 12, 16}));
-
-    loader.FillDiameterHookLengthByAngle(rules, L"Hooks BS 8666 2005");
-    auto& wide = rules[L"Hooks BS 8666 2005"];
-    EXPECT_EQ(wide.size(), 3u) << "B500B, B500C and the empty name";
-    EXPECT_EQ(wide[L""][135.0].m_mapMinimalTieLength.at(16), 3.0);
-
-    EXPECT_TRUE(loader.FillDiameterHookLengthByAngle(rules, L"Hooks DM96")) << "empty loads";
-    EXPECT_FALSE(loader.FillDiameterHookLengthByAngle(rules, L"Hooks CSN 731201"));
-
-    // The drawing's own map holds the same.
-    EXPECT_NEAR(ask(Hook, 135, L"ISO 4066", L"S3", L"10"), 80.0, kTight) << "no unit: 1";
+    EXPECT_NEAR(ask(Hook, 135, L"ISO 4066", L"S2", L"10"), 80.0, kTight)
+        << "its standard in lower case";
+    EXPECT_NEAR(ask(Hook, 135, L"ISO 4066", L"S3", L"10"), 80.0, kTight) << "no unit: 8 x 10";
+    EXPECT_TRUE(std::isnan(ask(Leg, 135, L"ISO 4066", L"S1", L"10"))) << "no leg column";
+    EXPECT_NEAR(ask(MinimalTie, 135, L"BS 8666 2005", L"", L"16"), 3.0, kTight) << "no grade named";
+    EXPECT_TRUE(std::isnan(minimal(MinimalTie, 135, L"16"))) << "not B500B's row";
     EXPECT_NEAR(ask(Leg, 90, L"ACI", L"Grade 60", L"0.625"), 0.1905, kTight) << "7.5 in";
     EXPECT_TRUE(std::isnan(ask(Hook, 90, L"Nowhere", L"X1", L"10"))) << "not one of the twenty";
     EXPECT_TRUE(std::isnan(ask(Hook, 135, L"iso 4066", L"S1", L"10"))) << "exact standard";
     EXPECT_TRUE(std::isnan(ask(Hook, 135, L"ISO 4066", L"s1", L"10"))) << "exact grade";
+    EXPECT_TRUE(std::isnan(ask(Hook, 90, L"DM96", L"S1", L"10")))
+        << "an empty table answers nothing";
 }
 
-TEST(HookMerge, RowsAddUpWithoutErasingAndSkipWhatIsNotGiven) {
-    HookLoader loader;
-    Rules rules;
-    auto merge = [&](double angle, double multiplicator, double diameter, double unfold,
-                     double minimal, double leg) {
-        loader.FillHookLengthMaps(rules, L"Hooks T", L"G", angle, multiplicator, diameter, unfold,
-                                  minimal, minimal, minimal, leg);
-    };
-    merge(90, 10, 8, 50, 30, 40);
-    merge(90, 0, 10, 0, 0, 0);            // a 0 multiplicator keeps 10; unfold 0 is not stored
-    merge(135, 6, 0.000005, 50, 30, 40);  // too small a diameter: no entries
-    const Element& at90 = rules[L"Hooks T"][L"G"][90.0];
-    EXPECT_EQ(at90.m_dMultiplicator, 10.0);
-    EXPECT_EQ(keys(at90.m_mapUnfoldLength), std::vector<double>{8});
-    EXPECT_EQ(at90.m_mapLegLength.at(10), 0.0) << "a leg length of 0 is a value";
-    EXPECT_EQ(at90.m_mapMinimalSeismicLength.at(10), 0.0);
-    const Element& at135 = rules[L"Hooks T"][L"G"][135.0];
-    EXPECT_EQ(at135.m_dMultiplicator, 6.0);
-    EXPECT_TRUE(at135.m_mapUnfoldLength.empty() && at135.m_mapLegLength.empty() &&
-                at135.m_mapMinimalTieLength.empty());
-    merge(90, 12, 8, 55, 31, 41);
-    EXPECT_EQ(at90.m_dMultiplicator, 12.0);
-    EXPECT_EQ(at90.m_mapUnfoldLength.at(8), 55.0) << "a later row overwrites";
+// Rows of one angle add up: a later row replaces only what it gives.
+TEST_F(HookQueries, RowsOfAnAngleAddUpAndSkipWhatIsNotGiven) {
+    EXPECT_NEAR(ask(Hook, 90, L"NF P 02-016", L"FE500 HA", L"10"), 0.1, kTight)
+        << "the 0 multiplicator of diameter 20 kept 10 x 10 mm";
+    EXPECT_TRUE(std::isnan(unfold(90, L"20"))) << "an unfold length of 0 is none";
+    EXPECT_EQ(ask(Leg, 90, L"NF P 02-016", L"FE500 HA", L"20"), 0.0) << "a leg of 0 is one";
+    EXPECT_NEAR(unfold(180, L"12"), 0.155, kTight) << "the later of two rows";
+    EXPECT_NEAR(ask(Hook, 135, L"NF P 02-016", L"FE500 HA", L"10"), 0.06, kTight);
+    EXPECT_TRUE(std::isnan(unfold(135, L"0.000005"))) << "too small a diameter";
 }
 
 TEST_F(HookQueries, HookLengthMatchesAnglesWithinAMillionthOfADegree) {

@@ -6,15 +6,6 @@
 
 namespace {
 
-std::vector<std::wstring> items(const CStringList& list) {
-    std::vector<std::wstring> result;
-    for (POSITION pos = list.GetHeadPosition(); pos;)
-        result.emplace_back(list.GetNext(pos).GetString());
-    return result;
-}
-
-using Names = std::vector<std::wstring>;
-
 // Exposes the row conversion to check the scale rules on their own.
 class ImportingCatalog : public CVnRebarSteelGradeCatalog {
 public:
@@ -37,10 +28,10 @@ TEST_F(Queries, FamiliesAreListedByStandardIgnoringCaseAndAppended) {
     CStringList families;
     families.AddTail(L"kept");
     EXPECT_TRUE(catalog.GetSteelgradeFamilies(families, L"nf p 02-016"));
-    EXPECT_EQ(items(families), (Names{L"kept", L"FE500 HA", L"TS"}));
+    EXPECT_EQ(items(families), (Texts{L"kept", L"FE500 HA", L"TS"}));
     CStringList all;
     catalog.GetSteelgradeFamilies(all, L"");
-    EXPECT_EQ(items(all), (Names{L"FE500 HA", L"400W", L"TS"}));
+    EXPECT_EQ(items(all), (Texts{L"FE500 HA", L"400W", L"TS"}));
 
     EXPECT_TRUE(catalog.FindSteelgradeFamily(L"fe500 ha"));
     EXPECT_FALSE(catalog.FindSteelgradeFamily(L"Units")) << "reserved tables are no families";
@@ -55,7 +46,7 @@ TEST_F(Queries, BarListsFollowTheirOwnOrderAndRepetitionRules) {
     CVnRebarSteelGradeCatalog catalog;
     CStringList byDiameter;
     ASSERT_TRUE(catalog.GetFamilySteelgrade(byDiameter, L"FE500 HA"));
-    Names sorted = items(byDiameter);
+    Texts sorted = items(byDiameter);
     ASSERT_EQ(sorted.size(), 4u) << "the bar without a name is skipped";
     EXPECT_EQ(sorted[0], L"12");
     EXPECT_EQ(sorted[1], L"10");
@@ -64,16 +55,16 @@ TEST_F(Queries, BarListsFollowTheirOwnOrderAndRepetitionRules) {
     bool fixed = true;
     ASSERT_TRUE(catalog.GetDiametersForFamilySteelgrade(diameters, L"FE500 HA", fixed));
     EXPECT_FALSE(fixed);
-    EXPECT_EQ(items(diameters), (Names{L"8", L"12", L"10", L"6.5", L"8"}));
+    EXPECT_EQ(items(diameters), (Texts{L"8", L"12", L"10", L"6.5", L"8"}));
 
     CStringList names;
     bool spare = false;
     catalog.GetDiameterNamesForFamilySteelgrade(names, L"FE500 HA", fixed, spare);
-    EXPECT_EQ(items(names), (Names{L"8", L"12", L"10", L"", L"8"}));
+    EXPECT_EQ(items(names), (Texts{L"8", L"12", L"10", L"", L"8"}));
     CStringList unique;
     unique.AddTail(L"10");
     catalog.GetNameForFamilySteelgrade(unique, L"FE500 HA");
-    EXPECT_EQ(items(unique), (Names{L"10", L"8", L"12", L""}));
+    EXPECT_EQ(items(unique), (Texts{L"10", L"8", L"12", L""}));
 
     CString name;
     EXPECT_TRUE(catalog.GetPatternNameForDiameter(L"FE500 HA", L"12", name));

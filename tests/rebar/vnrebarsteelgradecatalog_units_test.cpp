@@ -75,19 +75,16 @@ TEST_F(Units, CatalogsShareTheirDocumentsPoolAndDocumentsKeepTheirOwn) {
 
 TEST_F(Units, WithoutACurrentDocumentOnlyAnAttachedFileFillsThePool) {
     openDrawing("queries.sql", "Queries.mdb");
-    AcDbObject* object = nullptr;
-    AcDbDatabase* database = acdbHostApplicationServices()->workingDatabase();
-    ASSERT_EQ(
-        acdbOpenAcDbObject(object, VNTLConfigTools::CatalogId(database, L"Bars"), AcDb::kForRead),
-        Acad::eOk);
+    VNTLMdbContainer* container = openContainer();
+    ASSERT_NE(container, nullptr);
     cadhost::setCurrentDocument({});
     {
-        CVnRebarSteelGradeCatalog catalog(VNTLMdbContainer::cast(object));
+        CVnRebarSteelGradeCatalog catalog(container);
         catalog.SetChangeRule(false);  // nothing to mark without a document
         CVnRebarSteelGradeCatalog::clearMaps(nullptr);
         EXPECT_EQ(unitOf(catalog, L"FE500 HA", L"Weight"), L"-");
         ASSERT_TRUE(catalog.SetDBPath(filePath("Queries.mdb")));
         EXPECT_EQ(unitOf(catalog, L"FE500 HA", L"Weight"), L"kg/m");
     }
-    object->close();
+    container->close();
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <clocale>
 #include <cstring>
 #include <string>
 
@@ -21,19 +20,6 @@ TEST(Crt, WtofReadsTheLeadingNumberWithADot) {
     EXPECT_EQ(_wtoi(L"-7.9"), -7);
     EXPECT_EQ(_wtoi(L"x1"), 0);
     EXPECT_EQ(_wtoi(L"99999999999"), INT_MAX);
-}
-
-TEST(Crt, WtofIgnoresACommaDecimalLocale) {
-    std::string saved = std::setlocale(LC_ALL, nullptr);
-    bool comma = false;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
-        if (std::setlocale(LC_ALL, name)) comma = true;
-    if (!comma) GTEST_SKIP() << "no locale with a decimal comma is installed";
-    double dot = _wtof(L"6.5");
-    double withComma = _wtof(L"6,5");
-    std::setlocale(LC_ALL, saved.c_str());
-    EXPECT_DOUBLE_EQ(dot, 6.5);
-    EXPECT_DOUBLE_EQ(withComma, 6.0);
 }
 
 TEST(Crt, LocalTimeFormatsAsYearMonthDay) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/cstring_printer.h"
-#include "win/crt.h"
 
 namespace {
 
@@ -68,19 +67,6 @@ TEST(CStringList, InsertionsLandBesideTheirPositionAndKeepOthersValid) {
     EXPECT_EQ(joinedBackwards(list), L"z,n,m,k,a,0");
     EXPECT_EQ(list.GetAt(z), L"z");
     EXPECT_EQ(list.GetTail(), L"z");
-
-    // The sort of the diameter combo: walk and insert before the current element.
-    CStringList sorted;
-    for (const wchar_t* d : {L"12", L"8", L"25", L"10"}) {
-        POSITION pos = sorted.GetHeadPosition();
-        while (pos && _wtof(sorted.GetAt(pos)) < _wtof(d)) sorted.GetNext(pos);
-        if (pos) {
-            sorted.InsertBefore(pos, d);
-        } else {
-            sorted.AddTail(d);
-        }
-    }
-    EXPECT_EQ(joined(sorted), L"8,10,12,25");
 }
 
 TEST(CStringList, RemovalsUnlinkOnlyTheirElement) {
