@@ -12,6 +12,8 @@
 #include <string_view>
 #include <utility>
 
+#include "vntl/fileowner.h"
+
 namespace vntl::sqlite {
 
 int check(int rc, sqlite3* db) {
@@ -385,14 +387,18 @@ void saveAtomically(Database& source, const std::string& path) {
     }
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    if (replacing) fileowner::checkWritable(target.string(), existing);
     const std::string prefix = temporaryPrefix(target.filename().string());
     removeAbandonedSaves(folder, prefix);
     TemporaryFile temp((folder / (prefix + std::to_string(::getpid()) + "-XXXXXX")).string());
 
-    // The new file gets the permissions of the one it replaces (mkstemp makes it private).
-    struct stat existing {};
-    const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644;
-    if (::fchmod(temp.fd(), mode) != 0) {
+    // The new file takes the place of the old one with its owner, group and permissions
+    // (mkstemp makes it the saver's and private); a new catalogue is readable by all.
+    if (replacing) {
+        fileowner::keepOwnership(temp.fd(), existing);
+    } else if (::fchmod(temp.fd(), 0644) != 0) {
         // Not worth failing a save over: the content is what matters.
     }
     if (const auto image = source.image(); !image.empty()) {

@@ -134,6 +134,8 @@ private:
 // Writes `source` over the file at `path` all or nothing: into a temporary file in the same
 // folder, flushed to disk, renamed over `path` (a symbolic link is followed to its file), then
 // the folder is flushed. On failure the temporary file is removed and `path` is untouched.
+// The new file keeps the old one's owner, group and permissions; a file that is read-only for
+// the user, or whose owner or group the user cannot keep, is not replaced (fileowner.h).
 void saveAtomically(Database& source, const std::string& path);
 
 // BEGIN on construction; ROLLBACK in the destructor unless commit() succeeded.

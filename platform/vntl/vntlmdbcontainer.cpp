@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "vntl/cellmatch.h"
+#include "vntl/loadedfile.h"
 #include "vntl/tablestore.h"
 #include "vntl/varianttools.h"
 
@@ -293,7 +294,10 @@ const VNTLMdbContainer::RowLayout* VNTLMdbContainer::rowLayout(const CString& ta
 }
 
 bool VNTLMdbContainer::Initialize(const CString& path) {
-    return stored(m_store->open(StdText(path)));
+    auto loading = std::make_unique<vntl::LoadedFile>(StdText(path));
+    if (!stored(m_store->open(StdText(path)))) return false;
+    m_loadedFile = std::move(loading);
+    return true;
 }
 
 CString VNTLMdbContainer::getName() const {
@@ -423,7 +427,13 @@ bool VNTLMdbContainer::deleteLine(const CString& table, const CString& column,
 }
 
 bool VNTLMdbContainer::SaveDatabase(unsigned long /*flags*/) {
-    return stored(m_store->save());
+    if (!m_loadedFile) return stored(m_store->save());  // nothing loaded: the store says so
+    std::wstring refusal;
+    const bool saved = m_loadedFile->save([this] { return m_store->save(); }, refusal);
+    if (refusal.empty()) return stored(saved);
+    m_missed.reset();
+    m_lastError = refusal.c_str();
+    return false;
 }
 
 CString VNTLMdbContainer::getLastError() const {

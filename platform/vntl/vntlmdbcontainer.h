@@ -27,7 +27,8 @@
 
 namespace vntl {
 class TableStore;
-}
+class LoadedFile;
+}  // namespace vntl
 
 class VNTLMdbContainer : public AcDbObject {
 public:
@@ -69,6 +70,12 @@ public:
     // Writes the whole database to its file: a temporary file in the same folder, flushed,
     // then renamed over the file, so a failed or interrupted save leaves the previous file
     // intact. The flags are reserved (0).
+    //
+    // Refused, with the file left as it is and every edit kept in memory, when another program
+    // changed or removed the file since it was loaded or last saved here (getLastError() says
+    // what it holds now and who owns it; Initialize again to take those changes in), when the
+    // file is read-only for the user, or when its owner or group could not be kept. The save
+    // holds the catalogue's lock (see cataloguelock.h) for the moment it checks and writes.
     bool SaveDatabase(unsigned long flags);
 
     // Why the last failing operation failed.
@@ -94,6 +101,7 @@ private:
     bool served();
 
     std::unique_ptr<vntl::TableStore> m_store;
+    std::unique_ptr<vntl::LoadedFile> m_loadedFile;  // what the store's file was when loaded
     std::unique_ptr<Cache> m_cache;
     mutable CString m_lastError;
     // A by-value look-up answered -1 from kept cells: the store words the reason when asked.
