@@ -29,7 +29,9 @@ public:
     BOOL LimitText(int nMaxChars);
     BOOL SetEditSel(int nStartChar, int nEndChar);
     DWORD GetEditSel() const;
+    // Owner-drawn combo boxes: the parent's WM_DRAWITEM and WM_MEASUREITEM come back here.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 protected:
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

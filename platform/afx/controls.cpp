@@ -140,7 +140,14 @@ DWORD CComboBox::GetEditSel() const {
 void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {
     AfxNotSupported("CComboBox::DrawItem without override");
 }
+void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {
+    AfxNotSupported("CComboBox::MeasureItem without override");
+}
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    if (message == WM_MEASUREITEM) {
+        MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        return TRUE;
+    }
     return drawItemNotify(this, message, lParam) ||
            CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }

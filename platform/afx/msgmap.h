@@ -111,6 +111,7 @@ protected:                                        \
 #define ON_WM_CTLCOLOR() AFX_ON_WM(WM_CTLCOLOR, CtlColor, OnCtlColor)
 #define ON_WM_CTLCOLOR_REFLECT() AFX_ON_WM(WM_REFLECT_BASE + WM_CTLCOLOR, CtlColorReflect, CtlColor)
 #define ON_WM_DRAWITEM() AFX_ON_WM(WM_DRAWITEM, DrawItem, OnDrawItem)
+#define ON_WM_MEASUREITEM() AFX_ON_WM(WM_MEASUREITEM, MeasureItem, OnMeasureItem)
 #define ON_WM_SYSCOLORCHANGE() AFX_ON_WM(WM_SYSCOLORCHANGE, Void, OnSysColorChange)
 #define ON_WM_ACTIVATE() AFX_ON_WM(WM_ACTIVATE, Activate, OnActivate)
 #define ON_WM_CANCELMODE() AFX_ON_WM(WM_CANCELMODE, Void, OnCancelMode)

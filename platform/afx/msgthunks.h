@@ -101,6 +101,12 @@ BOOL DrawItem(CCmdTarget* p, const AFX_MSGCALL& c, LRESULT& r) {
     return TRUE;
 }
 template <class T, auto Fn>
+BOOL MeasureItem(CCmdTarget* p, const AFX_MSGCALL& c, LRESULT& r) {
+    (static_cast<T*>(p)->*Fn)(int(c.wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(c.lParam));
+    r = TRUE;
+    return TRUE;
+}
+template <class T, auto Fn>
 BOOL Activate(CCmdTarget* p, const AFX_MSGCALL& c, LRESULT&) {
     (static_cast<T*>(p)->*Fn)(LOWORD(c.wParam), CWnd::FromHandle(reinterpret_cast<HWND>(c.lParam)),
                               BOOL(HIWORD(c.wParam)));

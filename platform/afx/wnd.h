@@ -87,8 +87,8 @@ public:
     static const MSG* GetCurrentMessage();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // Reflection: a parent hands WM_COMMAND notifications, WM_DRAWITEM and WM_CTLCOLOR* to the
-    // control's own object first.
+    // Reflection: a parent hands WM_COMMAND notifications, WM_DRAWITEM, WM_MEASUREITEM and
+    // WM_CTLCOLOR* to the control's own object first.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     static BOOL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
@@ -206,6 +206,7 @@ protected:
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     void OnSysColorChange();
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     void OnCancelMode();

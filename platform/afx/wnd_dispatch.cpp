@@ -6,6 +6,7 @@
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
 ON_WM_CTLCOLOR()
 ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
@@ -118,6 +119,17 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 void CWnd::OnDrawItem(int /*nIDCtl*/, LPDRAWITEMSTRUCT lpDrawItemStruct) {
     if (lpDrawItemStruct->CtlType != ODT_MENU) {
         CWnd* pChild = FromHandlePermanent(lpDrawItemStruct->hwndItem);
+        if (pChild && pChild->SendChildNotifyLastMsg()) return;
+    }
+    Default();
+}
+
+// The structure names no window: the control is the child with the id, already a child while
+// it is being created, when owner-drawn combo boxes are measured.
+void CWnd::OnMeasureItem(int /*nIDCtl*/, LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
+    if (lpMeasureItemStruct->CtlType != ODT_MENU) {
+        HWND hWndChild = ::GetDlgItem(m_hWnd, int(lpMeasureItemStruct->CtlID));
+        CWnd* pChild = FromHandlePermanent(hWndChild);
         if (pChild && pChild->SendChildNotifyLastMsg()) return;
     }
     Default();

@@ -103,10 +103,13 @@ LRESULT ComboBox::onCreate(const CREATESTRUCTW& create) {
     DWORD style = static_cast<DWORD>(create.style);
     DWORD type = comboType(style);
     if (type == CBS_SIMPLE) AfxNotSupported("CBS_SIMPLE combo boxes");
-    if (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE))
-        AfxNotSupported("owner-drawn combo boxes");
+    // Owner-drawn items keep their texts here: the owner draws them, the list stores them.
+    if ((style & CBS_OWNERDRAWVARIABLE) ||
+        ((style & CBS_OWNERDRAWFIXED) && !(style & CBS_HASSTRINGS)))
+        AfxNotSupported("variable or string-less owner-drawn combo boxes");
     DWORD listStyle = WS_POPUP | WS_CLIPSIBLINGS | LBS_COMBOBOX | LBS_HASSTRINGS |
-                      ((style & CBS_SORT) ? LBS_SORT : 0);
+                      ((style & CBS_SORT) ? LBS_SORT : 0) |
+                      ((style & CBS_OWNERDRAWFIXED) ? LBS_OWNERDRAWFIXED : 0);
     m_list = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, WC_COMBOLBOXW, nullptr, listStyle, 0,
                              0, create.cx, create.cy, hwnd(), nullptr, create.hInstance, hwnd());
     if (!m_list) return -1;
@@ -118,12 +121,21 @@ LRESULT ComboBox::onCreate(const CREATESTRUCTW& create) {
                                  create.hInstance, nullptr);
         if (!m_edit) return -1;
     }
+    if (ownerDrawn()) measureByOwner();
     // The height given at creation is the dropped height; the control keeps its field's height.
     m_droppedHeight = std::max<int>(create.cy - windowHeight(), list()->itemHeight() + 2);
     SetWindowPos(hwnd(), nullptr, 0, 0, create.cx, windowHeight(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     layoutChildren();
     return 0;
+}
+
+// The owner of a fixed owner-drawn combo box is asked once for the selection field's height
+// (item -1) and once for the items' height (item 0), before the control is shown.
+void ComboBox::measureByOwner() {
+    int preset = fontLineHeight(font());
+    m_fieldItemHeight = measureItemByOwner(hwnd(), -1, preset);
+    toList(LB_SETITEMHEIGHT, 0, measureItemByOwner(hwnd(), 0, preset));
 }
 
 ListBox* ComboBox::list() const {

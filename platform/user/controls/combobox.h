@@ -38,6 +38,8 @@ private:
     LRESULT getInfo(COMBOBOXINFO* info) const;
     LRESULT setItemHeight(int index, int height);
     bool hasEdit() const { return m_edit != nullptr; }
+    bool ownerDrawn() const { return (style() & CBS_OWNERDRAWFIXED) != 0; }
+    void measureByOwner();
     ListBox* list() const;
 
     // What the person does (combobox_user.cpp).

@@ -80,6 +80,14 @@ void ComboBox::paintField(HDC dc, const RECT& field) {
     RECT item = field;
     InflateRect(&item, -1, -1);
     bool highlighted = m_focusInside && !m_dropped && enabled();
+    if (ownerDrawn()) {
+        UINT state = ODS_COMBOBOXEDIT | (highlighted ? ODS_SELECTED | ODS_FOCUS : 0) |
+                     (enabled() ? 0 : ODS_DISABLED);
+        int index = selection();
+        ULONG_PTR data = index >= 0 ? list()->items().data(index) : 0;
+        drawItemByOwner(hwnd(), dc, index, state, item, data);
+        return;
+    }
     if (highlighted) {
         fillWithSysColor(dc, item, COLOR_HIGHLIGHT);
         SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));

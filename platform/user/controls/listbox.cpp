@@ -29,6 +29,9 @@ LRESULT ListBox::onMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 std::wcscmp(create->lpszClass, WC_COMBOLBOXW) == 0) {
                 m_owner = static_cast<HWND>(create->lpCreateParams);
             }
+            // Only a combo box's list is drawn by its owner here.
+            if (!m_owner && (create->style & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)))
+                AfxNotSupported("owner-drawn list boxes");
             return defaultProc(msg, wParam, lParam);
         }
         case WM_MOUSEMOVE:
@@ -262,8 +265,39 @@ void ListBox::selectByUser(int index) {
     if (style() & LBS_NOTIFY) notifyParent(LBN_SELCHANGE);
 }
 
+void drawItemByOwner(HWND combo, HDC dc, int index, UINT state, const RECT& rect, ULONG_PTR data) {
+    DRAWITEMSTRUCT item{ODT_COMBOBOX,
+                        static_cast<UINT>(GetDlgCtrlID(combo)),
+                        static_cast<UINT>(index),
+                        ODA_DRAWENTIRE,
+                        state,
+                        combo,
+                        dc,
+                        rect,
+                        data};
+    SendMessageW(GetParent(combo), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+}
+
+int measureItemByOwner(HWND combo, int index, int presetHeight) {
+    RECT window{};
+    GetWindowRect(combo, &window);
+    MEASUREITEMSTRUCT item{ODT_COMBOBOX,
+                           static_cast<UINT>(GetDlgCtrlID(combo)),
+                           static_cast<UINT>(index),
+                           static_cast<UINT>(window.right - window.left),
+                           static_cast<UINT>(presetHeight),
+                           0};
+    SendMessageW(GetParent(combo), WM_MEASUREITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    return static_cast<int>(item.itemHeight);
+}
+
 void ListBox::paintItem(HDC dc, int index, bool highlighted) {
     RECT rect = itemRect(index);
+    if (isOwnerDrawn()) {
+        UINT state = (highlighted ? ODS_SELECTED : 0) | (enabled() ? 0 : ODS_DISABLED);
+        drawItemByOwner(m_owner, dc, index, state, rect, m_items.data(index));
+        return;
+    }
     if (highlighted) {
         fillWithSysColor(dc, rect, COLOR_HIGHLIGHT);
         SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));

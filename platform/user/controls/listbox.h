@@ -17,6 +17,12 @@ protected:
     ~DroppedListOwner() = default;
 };
 
+// Asks the owner of an owner-drawn combo box to draw one item of the selection field or the
+// list: WM_DRAWITEM to the combo's parent, as Windows sends it. index -1 draws an empty field.
+void drawItemByOwner(HWND combo, HDC dc, int index, UINT state, const RECT& rect, ULONG_PTR data);
+// WM_MEASUREITEM to the combo's parent for one item; the owner may change the preset height.
+int measureItemByOwner(HWND combo, int index, int presetHeight);
+
 class ListBox : public ControlWindow {
 public:
     using ControlWindow::ControlWindow;
@@ -41,6 +47,7 @@ private:
     RECT itemRect(int index) const;
     int visibleRows() const;
     bool isDroppedList() const { return m_owner != nullptr; }
+    bool isOwnerDrawn() const { return (style() & LBS_OWNERDRAWFIXED) != 0; }
     DroppedListOwner* owner() const;
     void paint(HDC dc) override;
     void paintItem(HDC dc, int index, bool highlighted);

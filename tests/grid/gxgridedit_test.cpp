@@ -1,0 +1,212 @@
+// What a person does in a grid, through the scripted user: editing cells, picking from choice
+// lists, selecting rows by their titles, scrolling.
+#include <string>
+
+#include "gridfixture.h"
+#include "user/controls/wincontrols.h"
+
+namespace {
+
+class GridEditTest : public GridTest {
+protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        fill(3);
+        clickCell(2, 2);
+        parent.notices.clear();
+    }
+    HWND editor() { return grid.GetCurrentCellControl()->GetActiveWindow(); }
+};
+
+TEST_F(GridEditTest, TypingAndEnterStoreTheValueAndTellTheParentOnce) {
+    person().Type(L"16");
+    ASSERT_TRUE(grid.IsActiveCurrentCell());
+    person().Press(VK_RETURN);
+    EXPECT_FALSE(grid.IsActiveCurrentCell());
+    EXPECT_EQ(grid.GetValueRowCol(2, 2), CString(L"16"));
+    ASSERT_EQ(parent.count(WM_GX_ENDEDITING), 1u);
+    EXPECT_EQ(parent.notices[0].row, 2u);
+    EXPECT_EQ(parent.notices[0].col, 2u);
+}
+
+TEST_F(GridEditTest, EscapeDropsTheEditAndTellsNobody) {
+    person().Type(L"99");
+    person().Press(VK_ESCAPE);
+    EXPECT_FALSE(grid.IsActiveCurrentCell());
+    EXPECT_EQ(grid.GetValueRowCol(2, 2), CString(L"8"));
+    EXPECT_TRUE(parent.notices.empty());
+}
+
+TEST_F(GridEditTest, EnterWithoutAChangeTellsNobody) {
+    person().Press(VK_F2);
+    person().Press(VK_RETURN);
+    EXPECT_EQ(parent.count(WM_GX_ENDEDITING), 0u);
+}
+
+TEST_F(GridEditTest, ClickingAnotherControlKeepsTheTypedValue) {
+    HWND ok =
+        CreateWindowExW(0, WC_BUTTONW, L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 332, 10, 26,
+                        20, parent.m_hWnd, reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
+    person().Type(L"20");
+    person().Click(ok);
+    EXPECT_FALSE(grid.IsActiveCurrentCell());
+    EXPECT_EQ(GetFocus(), ok);
+    EXPECT_EQ(grid.GetValueRowCol(2, 2), CString(L"20"));
+    EXPECT_EQ(parent.count(WM_GX_ENDEDITING), 1u);
+}
+
+TEST_F(GridEditTest, F2AndDoubleClickEditTheTextAlreadyThere) {
+    std::pair<const char*, std::function<void()>> starts[] = {
+        {"F2", [&] { person().Press(VK_F2); }},
+        {"double click", [&] { doubleClickCell(2, 2); }},
+    };
+    for (const auto& [what, start] : starts) {
+        grid.SetValueRange(CGXRange(2, 2), L"12");
+        start();
+        ASSERT_TRUE(grid.IsActiveCurrentCell()) << what;
+        person().Type(L"5");
+        person().Press(VK_RETURN);
+        EXPECT_EQ(grid.GetValueRowCol(2, 2), CString(L"125")) << what;
+    }
+}
+
+// The parent hears of the edit while the edited cell is still current; the move follows.
+TEST_F(GridEditTest, TabAndArrowsEndTheEditAndMove) {
+    struct Case {
+        UINT vk;
+        UINT modifiers;
+        ROWCOL row, col;
+    } cases[] = {{VK_TAB, user::kNone, 3, 3},
+                 {VK_TAB, user::kShift, 3, 1},
+                 {VK_DOWN, user::kNone, 4, 2},
+                 {VK_UP, user::kNone, 2, 2}};
+    for (const auto& c : cases) {
+        grid.SetCurrentCell(3, 2);
+        parent.notices.clear();
+        person().Type(std::to_wstring(c.row * 100 + c.col));  // a value the cell has not had
+        person().Press(c.vk, c.modifiers);
+        ROWCOL row = 0, col = 0;
+        grid.GetCurrentCell(row, col);
+        EXPECT_EQ(row * 100 + col, c.row * 100 + c.col) << c.vk;
+        ASSERT_EQ(parent.notices.size(), 2u);
+        EXPECT_EQ(parent.notices[0].message, UINT(WM_GX_ENDEDITING));
+        EXPECT_EQ(parent.notices[0].row * 100 + parent.notices[0].col, 302u);
+        EXPECT_EQ(parent.notices[1].message, UINT(WM_GX_SELCHANGED));
+    }
+}
+
+TEST_F(GridEditTest, ChoiceListOffersItsEntriesAndThePickBecomesTheValue) {
+    grid.SetStyleRange(
+        CGXRange().SetCols(2),
+        CGXStyle().SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList(L"8\n10\n12"));
+    person().Press(VK_F2);
+    HWND combo = editor();
+    ASSERT_NE(combo, nullptr);
+    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 0) << "the current value is chosen";
+    person().PickComboItem(combo, 2);
+    EXPECT_FALSE(grid.IsActiveCurrentCell());
+    EXPECT_EQ(grid.GetValueRowCol(2, 2), CString(L"12"));
+    EXPECT_EQ(parent.count(WM_GX_ENDEDITING), 1u);
+}
+
+TEST_F(GridEditTest, RefusedValueKeepsTheEditOpen) {
+    grid.validator = [](const CString& text) { return text.Find(L'-') < 0; };
+    person().Type(L"-2");
+    person().Press(VK_RETURN);
+    EXPECT_TRUE(grid.IsActiveCurrentCell());
+    EXPECT_EQ(GetFocus(), editor());
+    EXPECT_EQ(grid.GetValueRowCol(2, 2), CString(L"8"));
+    EXPECT_EQ(parent.count(WM_GX_ENDEDITING), 0u);
+    person().Press(VK_BACK);
+    person().Press(VK_BACK);
+    person().Type(L"3");
+    person().Press(VK_RETURN);
+    EXPECT_EQ(grid.GetValueRowCol(2, 2), CString(L"3"));
+}
+
+TEST_F(GridEditTest, ReadOnlyCellsAndGridsRefuseEdits) {
+    grid.SetStyleRange(CGXRange(2, 2), CGXStyle().SetReadOnly(TRUE));
+    person().Type(L"5");
+    EXPECT_FALSE(grid.IsActiveCurrentCell());
+    grid.SetCurrentCell(2, 3);
+    grid.SetReadOnly(TRUE);
+    person().Press(VK_F2);
+    EXPECT_FALSE(grid.IsActiveCurrentCell());
+}
+
+TEST_F(GridEditTest, RowTitleClicksSelectRows) {
+    fill(6);
+    struct Click {
+        ROWCOL row;
+        UINT modifiers;
+        std::vector<ROWCOL> selected;
+    } clicks[] = {{3, user::kNone, {3}},
+                  {6, user::kShift, {3, 4, 5, 6}},
+                  {4, user::kCtrl, {3, 5, 6}},
+                  {7, user::kNone, {7}}};
+    for (const auto& click : clicks) {
+        parent.notices.clear();
+        clickCell(click.row, 0, click.modifiers);
+        CRowColArray rows;
+        std::vector<ROWCOL> selected;
+        for (ROWCOL i = 0; i < grid.GetSelectedRows(rows, FALSE, TRUE); ++i)
+            selected.push_back(rows[i]);
+        EXPECT_EQ(selected, click.selected) << click.row;
+        EXPECT_EQ(parent.count(WM_GX_SELCHANGED), 1u) << click.row;
+    }
+}
+
+TEST_F(GridEditTest, ScrollingKeepsTheCurrentCellInView) {
+    fill(20);
+    CRect client;
+    grid.GetClientRect(&client);
+    clickCell(2, 1);
+    for (int i = 0; i < 12; ++i) person().Press(VK_DOWN);
+    ROWCOL row = 0, col = 0;
+    grid.GetCurrentCell(row, col);
+    EXPECT_EQ(row, 14u);
+    EXPECT_GT(grid.GetTopRow(), 2u);
+    CRect cell = grid.CalcRectFromRowCol(row, col);
+    EXPECT_FALSE(cell.IsRectEmpty());
+    EXPECT_LE(cell.bottom, client.bottom);
+}
+
+TEST_F(GridEditTest, ScrollBarArrowScrollsOneRow) {
+    fill(20);
+    CRect client;
+    grid.GetClientRect(&client);
+    ASSERT_EQ(grid.GetTopRow(), 2u);
+    person().ClickAt(grid.m_hWnd, POINT{client.right - 4, client.bottom - 8});
+    EXPECT_EQ(grid.GetTopRow(), 3u);
+}
+
+// The tip shown for the title under the mouse, or "" when none shows.
+std::wstring shownTip() {
+    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        wchar_t name[64] = {}, text[128] = {};
+        GetClassNameW(h, name, 64);
+        if (std::wstring(name) != TOOLTIPS_CLASSW || !IsWindowVisible(h)) continue;
+        GetWindowTextW(h, text, 128);
+        return text;
+    }
+    return L"";
+}
+
+TEST_F(GridEditTest, TitleCellsShowTheirToolTips) {
+    grid.EnableGridToolTips(TRUE);
+    grid.SetStyleRange(CGXRange(0, 2),
+                       CGXStyle().SetUserAttribute(GX_IDS_UA_TOOLTIPTEXT, L"Diamètre nominal"));
+    struct Case {
+        ROWCOL row, col;
+        const wchar_t* tip;
+    } cases[] = {{0, 2, L"Diamètre nominal"}, {0, 3, L""}, {0, 2, L"Diamètre nominal"}};
+    for (const auto& c : cases) {
+        CPoint point = centreOf(c.row, c.col);
+        grid.ClientToScreen(&point);
+        person().MoveTo(point);
+        EXPECT_EQ(shownTip(), c.tip) << c.col;
+    }
+}
+
+}  // namespace
