@@ -2,6 +2,10 @@
 // #defines only: the resource compiler's preprocessor reads this file too.
 #pragma once
 
+// The sign unit fields write after a multiple of a bar diameter (the UI kit looks for it
+// under this id in the module that enables their phi display).
+#define IDS_PHI_SIGN 12061
+
 // The steel-grade catalogue dialog.
 #define IDD_STEELGRADE_CATALOG 10701
 #define IDC_CATALOG_BROWSE 1102
