@@ -1,21 +1,20 @@
 #include "barvalues.h"
 
-#include <cstdio>
+#include <cmath>
 
-#include "output.h"
 #include "rebar/rebarvalues.h"
+#include "vntl/varianttools.h"
+#include "vntl/vntlmdbcontainer.h"
 #include "win/utf8.h"
 
 namespace rebarcat {
 
 const std::vector<BarField>& barFields() {
     using R = CVnRebarSteelGrade;
-    // Stock lengths are not editable here: the catalogue never overwrites a stored 0 when it
-    // writes a bar back, and new bars start with 0 stock lengths.
     static const std::vector<BarField> fields = {
-        {"diameter", "diameter", L"Diameter_Nominal", L"Diameter_Real", Quantity::Length,
+        {"diameter", "diameter", L"Diameter_Nominal", L"Diameter_Real", Quantity::Diameter,
          &R::diameterNom, &R::setDiameterNom},
-        {"real diameter", "real-diameter", L"Diameter_Real", L"Diameter_Real", Quantity::Length,
+        {"real diameter", "real-diameter", L"Diameter_Real", L"Diameter_Real", Quantity::Diameter,
          &R::diameterReal, &R::setDiameterReal},
         {"stirrup mandrel", "stirrup-mandrel", L"Stirrup/Hook", L"Stirrup/Hook", Quantity::Length,
          &R::etrierCadre, &R::setEtrierCadre},
@@ -35,12 +34,54 @@ const std::vector<BarField>& barFields() {
          &R::MinimalInterLeg, &R::setMinimalInterLeg},
         {"min straight", "min-straight", L"MinimalStraightBar", L"MinimalStraightBar",
          Quantity::Length, &R::MinimalStraightBar, &R::setMinimalStraightBar},
-        {"mill stock", nullptr, L"MillStockLength", L"MillStockLength", Quantity::Length,
+        {"mill stock", "mill-stock", L"MillStockLength", L"MillStockLength", Quantity::Length,
          &R::millStockLength, &R::setMillStockLenght},
-        {"max stock", nullptr, L"MaxStockLength", L"MaxStockLength", Quantity::Length,
+        {"max stock", "max-stock", L"MaxStockLength", L"MaxStockLength", Quantity::Length,
          &R::maxStockLength, &R::setMaxStockLenght},
+        {"hook leg", "hook-leg", L"LegLength", L"LegLength", Quantity::Length, &R::HookLegLength,
+         &R::setHookLegLength},
     };
     return fields;
+}
+
+const BarField& nominalDiameterField() {
+    return barFields().front();
+}
+
+size_t fieldIndex(const wchar_t* column) {
+    for (size_t i = 0; i < barFields().size(); ++i)
+        if (std::wstring(barFields()[i].column) == column) return i;
+    ASSERT(!"a bar column rebarcat does not know");
+    return 0;
+}
+
+std::optional<double> storedNumber(const COleVariant& cell) {
+    if (cell.vt == VT_EMPTY || cell.vt == VT_NULL) return std::nullopt;
+    double value = VariantToDouble(cell);
+    if (std::isnan(value) || value == rebar::kNotGiven) return std::nullopt;
+    return value + 0.0;  // a stored -0 is shown and compared as 0
+}
+
+StoredBar readStoredBar(VNTLMdbContainer& container, const CString& family, const CString& name) {
+    StoredBar bar;
+    VNTLMdbContainer::Row row;
+    bar.row = container.getTableLine(family, L"Name", COleVariant(name), row);
+    if (bar.row < 0) return bar;
+    bar.name = VariantToString(row[L"Name"]);
+    for (const BarField& field : barFields()) bar.values.push_back(storedNumber(row[field.column]));
+    return bar;
+}
+
+std::vector<StoredBar> readStoredBars(CVnRebarSteelGradeCatalog& catalog,
+                                      VNTLMdbContainer& container, const CString& family) {
+    std::vector<StoredBar> bars;
+    CStringList names;
+    catalog.GetNameForFamilySteelgrade(names, family);
+    for (POSITION pos = names.GetHeadPosition(); pos;) {
+        StoredBar bar = readStoredBar(container, family, names.GetNext(pos));
+        if (bar.row >= 0) bars.push_back(bar);
+    }
+    return bars;
 }
 
 bool parseDisplayUnits(bool si, const std::optional<std::string>& unit, DisplayUnits& display,
@@ -62,6 +103,11 @@ bool parseDisplayUnits(bool si, const std::optional<std::string>& unit, DisplayU
     return true;
 }
 
+bool familyUnit(CVnRebarSteelGradeCatalog& catalog, const CString& family, const wchar_t* parameter,
+                CVnUnit& unit) {
+    return catalog.GetParameterUnit(family, parameter, unit, 1.0);
+}
+
 namespace {
 
 // The unit a quantity is shown in when the user chose a length unit.
@@ -81,36 +127,60 @@ const char* siName(Quantity quantity) {
             return "m2";
         case Quantity::WeightPerLength:
             return "kg/m";
+        case Quantity::Diameter:
         case Quantity::Length:
             break;
     }
     return "m";
 }
 
-}  // namespace
+// The stored unit and the display unit, or none (SI) for either.
+struct Conversion {
+    std::optional<CVnUnit> stored, shown;
+};
 
-ShownValue showField(CVnRebarSteelGradeCatalog& catalog, const CString& family,
-                     CVnRebarSteelGrade& bar, const BarField& field, const DisplayUnits& display) {
-    double si = (bar.*field.getter)();
-    ShownValue shown;
+Conversion conversion(CVnRebarSteelGradeCatalog& catalog, const CString& family,
+                      const wchar_t* unitColumn, Quantity quantity, const DisplayUnits& display) {
+    Conversion result;
     CVnUnit unit;
-    bool converted = false;
-    if (display.mode == DisplayUnits::Mode::Length) {
-        unit = chosenUnit(display, field.quantity);
-        converted = true;
-    } else if (display.mode == DisplayUnits::Mode::Family) {
-        converted = catalog.GetParameterUnit(family, field.unitColumn, unit, 1.0);
-    }
-    shown.unit = converted ? utf8(unit.GetName()) : siName(field.quantity);
-    if (si == rebar::kUndefinedValue) return shown;  // not given
-    shown.value = converted ? si * unit.GetCoef() : si;
-    return shown;
+    if (familyUnit(catalog, family, unitColumn, unit)) result.stored = unit;
+    if (display.mode == DisplayUnits::Mode::Length) result.shown = chosenUnit(display, quantity);
+    if (display.mode == DisplayUnits::Mode::Family) result.shown = result.stored;
+    return result;
 }
 
-std::string formatNumber(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
+}  // namespace
+
+std::string shownUnit(CVnRebarSteelGradeCatalog& catalog, const CString& family,
+                      const wchar_t* unitColumn, Quantity quantity, const DisplayUnits& display) {
+    Conversion units = conversion(catalog, family, unitColumn, quantity, display);
+    return units.shown ? utf8(units.shown->GetName()) : siName(quantity);
+}
+
+Value shownSi(CVnRebarSteelGradeCatalog& catalog, const CString& family, const wchar_t* unitColumn,
+              Quantity quantity, std::optional<double> si, const DisplayUnits& display) {
+    Conversion units = conversion(catalog, family, unitColumn, quantity, display);
+    std::string unit = units.shown ? utf8(units.shown->GetName()) : siName(quantity);
+    if (!si) return Value::number(std::nullopt, unit);
+    return Value::number(withoutConversionNoise(units.shown ? *si * units.shown->GetCoef() : *si),
+                         unit);
+}
+
+std::optional<double> storedToSi(CVnRebarSteelGradeCatalog& catalog, const CString& family,
+                                 const wchar_t* unitColumn, std::optional<double> stored) {
+    CVnUnit unit;
+    if (!stored || !familyUnit(catalog, family, unitColumn, unit)) return stored;
+    return *stored / unit.GetCoef();
+}
+
+Value shownValue(CVnRebarSteelGradeCatalog& catalog, const CString& family,
+                 const wchar_t* unitColumn, Quantity quantity, std::optional<double> stored,
+                 const DisplayUnits& display) {
+    // In the family's own units the stored number is shown as it is, digit for digit.
+    if (display.mode == DisplayUnits::Mode::Family || !stored)
+        return Value::number(stored, shownUnit(catalog, family, unitColumn, quantity, display));
+    return shownSi(catalog, family, unitColumn, quantity,
+                   storedToSi(catalog, family, unitColumn, stored), display);
 }
 
 }  // namespace rebarcat

@@ -1,12 +1,17 @@
 // rebarcat bars / bar: the bars of a family, or one bar, with their values and units.
+#include <algorithm>
+#include <cmath>
 #include <ostream>
 
+#include "barcheck.h"
 #include "barvalues.h"
 #include "cli.h"
+#include "messages.h"
+#include "names.h"
 #include "output.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 #include "session.h"
-#include "win/utf8.h"
+#include "vntl/vntlmdbcontainer.h"
 
 namespace rebarcat {
 
@@ -31,74 +36,55 @@ int readQueryOptions(Arguments& arguments, BarQuery& query, std::ostream& err) {
     query.json = arguments.flag("json");
     bool si = arguments.flag("si");
     auto unit = arguments.option("unit");
+    if (int status = checkNoMoreOptions(arguments, err)) return status;
     std::string error;
     if (!parseDisplayUnits(si, unit, query.display, error)) {
         err << "rebarcat: " << error << "\n";
         return kUsage;
     }
-    return checkNoMoreOptions(arguments, err);
+    return kSuccess;
 }
 
-// One bar as shown: its name and each field's value and unit, in barFields() order.
-struct ShownBar {
-    std::string name;
-    std::vector<ShownValue> values;
-};
-
-ShownBar showBar(CVnRebarSteelGradeCatalog& catalog, const CString& family, CVnRebarSteelGrade& bar,
-                 const DisplayUnits& display) {
-    ShownBar shown{utf8(bar.name()), {}};
-    for (const BarField& field : barFields())
-        shown.values.push_back(showField(catalog, family, bar, field, display));
-    return shown;
-}
-
-std::string valueText(const ShownValue& shown) {
-    return shown.value ? formatNumber(*shown.value) : "-";
-}
-
-std::string jsonBar(const ShownBar& bar) {
-    std::string json = "{\"name\": " + jsonString(bar.name);
-    for (size_t i = 0; i < bar.values.size(); ++i)
-        json += ", " + jsonString(barFields()[i].key) + ": " + jsonValue(valueText(bar.values[i]));
-    return json + "}";
-}
-
-std::string jsonUnits(const ShownBar& bar) {
-    std::string json = "{";
-    for (size_t i = 0; i < bar.values.size(); ++i)
-        json += (i ? ", " : "") + jsonString(barFields()[i].key) + ": " +
-                jsonString(bar.values[i].unit);
-    return json + "}";
-}
-
-void printBars(const CString& family, const std::vector<ShownBar>& bars, bool json,
-               std::ostream& out) {
-    if (json) {
-        out << "{\"family\": " << jsonString(utf8(family));
-        if (!bars.empty()) out << ", \"units\": " << jsonUnits(bars.front());
-        out << ", \"bars\": [";
-        for (size_t i = 0; i < bars.size(); ++i) out << (i ? ",\n  " : "") << jsonBar(bars[i]);
-        out << "]}\n";
-        return;
-    }
-    std::vector<TableRow> rows = {{"name"}, {""}};
+// A bar's values as shown, in barFields() order.
+std::vector<Value> shownValues(CVnRebarSteelGradeCatalog& catalog, const CString& family,
+                               const StoredBar& bar, const DisplayUnits& display) {
+    std::vector<Value> values;
     for (size_t i = 0; i < barFields().size(); ++i) {
-        rows[0].push_back(barFields()[i].key);
-        rows[1].push_back(bars.empty() ? "" : bars.front().values[i].unit);
+        const BarField& field = barFields()[i];
+        values.push_back(
+            shownValue(catalog, family, field.unitColumn, field.quantity, bar.values[i], display));
     }
-    for (const ShownBar& bar : bars) {
-        TableRow row = {bar.name};
-        for (const ShownValue& value : bar.values) row.push_back(valueText(value));
-        rows.push_back(row);
-    }
-    printTable(rows, out);
+    return values;
 }
 
-int familyNotFound(const CString& family, std::ostream& err) {
-    err << "rebarcat: no family '" << utf8(family)
-        << "' in the catalogue (see rebarcat families)\n";
-    return kNotFound;
+std::vector<std::string> shownUnits(CVnRebarSteelGradeCatalog& catalog, const CString& family,
+                                    const DisplayUnits& display) {
+    std::vector<std::string> units;
+    for (const BarField& field : barFields())
+        units.push_back(shownUnit(catalog, family, field.unitColumn, field.quantity, display));
+    return units;
+}
+
+// {"diameter": "mm", ...}: the unit of each value of the JSON bars.
+std::string jsonUnits(const std::vector<std::string>& units) {
+    Record record;
+    for (size_t i = 0; i < units.size(); ++i)
+        record.emplace_back(barFields()[i].key, Value::text(units[i]));
+    return jsonObject(record);
+}
+
+Table barTable(CVnRebarSteelGradeCatalog& catalog, const CString& family,
+               const std::vector<StoredBar>& bars, const DisplayUnits& display) {
+    Table table{{"name"}, {""}, {}};
+    for (const BarField& field : barFields()) table.headings.push_back(field.key);
+    for (const std::string& unit : shownUnits(catalog, family, display))
+        table.units.push_back(unit);
+    for (const StoredBar& bar : bars) {
+        std::vector<Value> row = {Value::text(utf8(bar.name))};
+        for (const Value& value : shownValues(catalog, family, bar, display)) row.push_back(value);
+        table.rows.push_back(row);
+    }
+    return table;
 }
 
 int runBars(Arguments& arguments, std::ostream& out, std::ostream& err) {
@@ -108,59 +94,73 @@ int runBars(Arguments& arguments, std::ostream& out, std::ostream& err) {
         err << "rebarcat: bars takes one family name (see rebarcat bars --help)\n";
         return kUsage;
     }
-    CString family(Utf8ToWide(arguments.rest()[0]).c_str());
     HostSession session(query.catalogFile);
     if (int status = session.check(err)) return status;
     CVnRebarSteelGradeCatalog catalog;
-    CStringList names;
-    if (!catalog.GetNameForFamilySteelgrade(names, family)) return familyNotFound(family, err);
-    std::vector<ShownBar> bars;
-    for (POSITION pos = names.GetHeadPosition(); pos;) {
-        bool found = false;
-        CVnRebarSteelGrade bar = catalog.GetSteelgrade(names.GetNext(pos), family, 1.0, found);
-        if (found) bars.push_back(showBar(catalog, family, bar, query.display));
+    CString family = resolveFamily(catalog, arguments.rest()[0]);
+    if (!catalog.FindSteelgradeFamily(family)) return familyNotFound(family, err);
+    Table table = barTable(catalog, family, readStoredBars(catalog, *session.container(), family),
+                           query.display);
+    if (!query.json) {
+        printTable(table, false, out);
+        return kSuccess;
     }
-    printBars(family, bars, query.json, out);
+    out << "{\"family\": " << jsonString(utf8(family))
+        << ", \"units\": " << jsonUnits({table.units.begin() + 1, table.units.end()})
+        << ", \"bars\": " << jsonArray(table) << "}\n";
     return kSuccess;
+}
+
+// The bar of the family whose stored nominal diameter is `typed` read with its unit.
+Verdict barByDiameter(CVnRebarSteelGradeCatalog& catalog, VNTLMdbContainer& container,
+                      const CString& family, const std::string& typed, StoredBar& found) {
+    double wanted = 0.0;
+    Verdict verdict = readFieldValue(catalog, family, nominalDiameterField(), typed, wanted);
+    if (!verdict) return verdict;
+    std::vector<StoredBar> bars = readStoredBars(catalog, container, family);
+    auto match = std::find_if(bars.begin(), bars.end(), [&](const StoredBar& bar) {
+        return bar.values.front() && std::fabs(*bar.values.front() - wanted) <= 1e-9 * wanted;
+    });
+    if (match == bars.end())
+        return {kNotFound, "family '" + utf8(family) + "' has no bar of nominal diameter " + typed};
+    found = *match;
+    return {};
 }
 
 int runBar(Arguments& arguments, std::ostream& out, std::ostream& err) {
     BarQuery query;
     auto diameter = arguments.option("diameter");
     if (int status = readQueryOptions(arguments, query, err)) return status;
-    size_t words = diameter ? 1 : 2;
-    if (arguments.rest().size() != words) {
+    if (arguments.rest().size() != (diameter ? 1u : 2u)) {
         err << "rebarcat: bar takes a family and a bar name, or a family and --diameter D\n";
         return kUsage;
     }
-    CString family(Utf8ToWide(arguments.rest()[0]).c_str());
     HostSession session(query.catalogFile);
     if (int status = session.check(err)) return status;
     CVnRebarSteelGradeCatalog catalog;
+    auto container = session.container();
+    CString family = resolveFamily(catalog, arguments.rest()[0]);
     if (!catalog.FindSteelgradeFamily(family)) return familyNotFound(family, err);
-
-    bool found = false;
-    CString wanted(Utf8ToWide(diameter ? *diameter : arguments.rest()[1]).c_str());
-    CVnRebarSteelGrade bar = diameter ? catalog.GetSteelgradeByDiameter(wanted, family, 1.0, found)
-                                      : catalog.GetSteelgrade(wanted, family, 1.0, found);
-    if (!found) {
-        err << "rebarcat: family '" << utf8(family) << "' has no bar "
-            << (diameter ? "of nominal diameter " : "named ") << utf8(wanted) << "\n";
-        return kNotFound;
+    StoredBar bar;
+    if (diameter) {
+        if (Verdict verdict = barByDiameter(catalog, *container, family, *diameter, bar); !verdict)
+            return reject(verdict, err);
+    } else {
+        bar = readStoredBar(*container, family, resolveBar(catalog, family, arguments.rest()[1]));
+        if (bar.row < 0) return barNotFound(family, arguments.rest()[1], err);
     }
-    ShownBar shown = showBar(catalog, family, bar, query.display);
+    Table table = barTable(catalog, family, {bar}, query.display);
+    Record record;
+    for (size_t i = 0; i < table.headings.size(); ++i)
+        record.emplace_back(table.headings[i], table.rows[0][i]);
     if (query.json) {
-        out << "{\"family\": " << jsonString(utf8(family)) << ", \"units\": " << jsonUnits(shown)
-            << ", \"bar\": " << jsonBar(shown) << "}\n";
+        out << "{\"family\": " << jsonString(utf8(family))
+            << ", \"units\": " << jsonUnits({table.units.begin() + 1, table.units.end()})
+            << ", \"bar\": " << jsonObject(record) << "}\n";
         return kSuccess;
     }
-    Record record = {{"family", utf8(family)}, {"name", shown.name}};
-    for (size_t i = 0; i < shown.values.size(); ++i) {
-        const ShownValue& value = shown.values[i];
-        record.emplace_back(barFields()[i].key,
-                            value.value ? formatNumber(*value.value) + " " + value.unit : "-");
-    }
-    printRecord(record, out);
+    record.insert(record.begin(), {"family", Value::text(utf8(family))});
+    printRecord(record, false, out);
     return kSuccess;
 }
 
@@ -175,8 +175,8 @@ Command barsCommand() {
 Command barCommand() {
     return {"bar", "bar FAMILY (NAME | --diameter D) [--catalog FILE] [--si | --unit U] [--json]",
             "Show one bar of a family, found by name or by nominal diameter.",
-            "  --diameter D    the nominal diameter as the family stores it (12 for 12 mm,\n"
-            "                  0.625 for a #5 bar of an inch family)\n" +
+            "  --diameter D    the nominal diameter, in the family's unit or with a unit (12,\n"
+            "                  12mm, 0.625, 5/8\", 0.625in)\n" +
                 std::string(kQueryOptions),
             runBar};
 }

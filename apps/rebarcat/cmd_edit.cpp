@@ -1,13 +1,17 @@
-// rebarcat add / set / remove: editing the bars of a family. Every command works on the
-// catalogue in memory and writes the file only when the whole change was accepted.
+// rebarcat add / set / remove: editing the bars of a family. Every command checks what the
+// user typed, works on the catalogue in memory and writes the file only when the whole change
+// was accepted.
+#include <algorithm>
 #include <fstream>
 #include <ostream>
 #include <set>
 
-#include "barvalues.h"
+#include "barcheck.h"
+#include "barstore.h"
 #include "cli.h"
+#include "messages.h"
+#include "names.h"
 #include "output.h"
-#include "rebar/rebarvalues.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 #include "session.h"
 #include "vntl/vntlmdbcontainer.h"
@@ -20,14 +24,14 @@ namespace {
 const char kFieldOptions[] =
     "  --diameter D, --real-diameter D, --stirrup-mandrel D, --anchor-mandrel D,\n"
     "  --bend-mandrel D, --anchorage L, --weight W, --section A, --perimeter L,\n"
-    "  --min-end-leg L, --min-inter-leg L, --min-straight L\n"
-    "                  values in the family's stored units, or with a unit (\"12mm\", \"0.5in\",\n"
-    "                  \"1'-6 1/2\\\"\", \"2.98 kg/m\"); -1 means not given\n"
-    "  --catalog FILE  the catalogue file to change (default: the bundled catalogue)\n";
-
-CString wide(const std::string& text) {
-    return CString(Utf8ToWide(text).c_str());
-}
+    "  --min-end-leg L, --min-inter-leg L, --min-straight L, --mill-stock L, --max-stock L,\n"
+    "  --hook-leg L\n"
+    "                  values in the family's stored units, or with a unit (\"12mm\", "
+    "\"5/8\\\"\",\n"
+    "                  \"1'-6 1/2\\\"\", \"2.98 kg/m\"); -1 or - means not given\n"
+    "  --force         allow a second bar with the nominal diameter of another\n"
+    "  --catalog FILE  the catalogue file to change\n"
+    "  --json          print JSON instead of aligned text\n";
 
 using FieldTexts = std::vector<std::pair<const BarField*, std::string>>;
 
@@ -35,174 +39,146 @@ using FieldTexts = std::vector<std::pair<const BarField*, std::string>>;
 FieldTexts takeFieldTexts(Arguments& arguments) {
     FieldTexts texts;
     for (const BarField& field : barFields())
-        if (field.option)
-            if (auto text = arguments.option(field.option)) texts.emplace_back(&field, *text);
+        if (auto text = arguments.option(field.option)) texts.emplace_back(&field, *text);
     return texts;
 }
 
-// The values the user typed for the editable fields, parsed into the family's stored units.
-struct FieldValues {
-    std::vector<std::pair<const BarField*, double>> values;
-    std::string error;
+Verdict readFieldValues(const FieldTexts& texts, CVnRebarSteelGradeCatalog& catalog,
+                        const CString& family, FieldValues& values) {
+    for (const auto& [field, typed] : texts) {
+        double value = 0.0;
+        if (Verdict verdict = readFieldValue(catalog, family, *field, typed, value); !verdict)
+            return verdict;
+        values.push_back({field, value});
+    }
+    return {};
+}
+
+// The options and words every editing command of a bar takes.
+struct BarEdit {
+    std::optional<std::string> catalogFile;
+    bool force = false, json = false;
+    FieldTexts texts;
+    std::string family, name;
 };
 
-FieldValues parseFieldValues(const FieldTexts& texts, CVnRebarSteelGradeCatalog& catalog,
-                             const CString& family) {
-    FieldValues result;
-    for (const auto& [fieldPointer, typed] : texts) {
-        const BarField& field = *fieldPointer;
-        CVnUnit unit;
-        catalog.GetParameterUnit(family, field.unitColumn, unit, 1.0);
-        int error = 0;
-        double value = unit.String2Double(wide(typed), &error, 0);
-        if (error) {
-            result.error = "cannot read '" + typed + "' for --" + field.option + " (a " +
-                           utf8(unit.GetName()) + " value)";
-            return result;
-        }
-        result.values.emplace_back(&field, value);
+int readBarEdit(Arguments& arguments, const char* command, BarEdit& edit, std::ostream& err) {
+    edit.catalogFile = arguments.option("catalog");
+    edit.force = arguments.flag("force");
+    edit.json = arguments.flag("json");
+    edit.texts = takeFieldTexts(arguments);
+    if (int status = checkNoMoreOptions(arguments, err)) return status;
+    if (arguments.rest().size() != 2) {
+        err << "rebarcat: " << command << " takes a family and a bar name (see rebarcat " << command
+            << " --help)\n";
+        return kUsage;
     }
-    return result;
+    edit.family = arguments.rest()[0];
+    edit.name = arguments.rest()[1];
+    return kSuccess;
 }
 
-// The bar exactly as stored: its cells in the family's units, -1 where not given.
-CVnRebarSteelGrade storedBar(VNTLMdbContainer& container, const CString& family,
-                             const CString& name, bool& found) {
-    CVnRebarSteelGrade bar;
-    VNTLMdbContainer::Row row;
-    found = container.getTableLine(family, L"Name", COleVariant(name), row) >= 0;
-    bar.setFamily(family);
-    bar.setName(VariantToString(row[L"Name"]));
-    for (const BarField& field : barFields())
-        (bar.*field.setter)(VariantToDouble(row[field.column]));
-    return bar;
-}
-
-std::string storedText(double value, const std::string& unit) {
-    return value == rebar::kNotGiven ? "-" : formatNumber(value) + " " + unit;
-}
-
-std::string unitName(CVnRebarSteelGradeCatalog& catalog, const CString& family,
-                     const BarField& field) {
-    CVnUnit unit;
-    return catalog.GetParameterUnit(family, field.unitColumn, unit, 1.0) ? utf8(unit.GetName())
-                                                                         : "";
-}
-
-int saveOrSay(CVnRebarSteelGradeCatalog& catalog, const HostSession& session, std::ostream& err) {
-    if (catalog.SaveDatabase()) return kSuccess;
-    auto container = session.container();
-    err << "rebarcat: could not save " << utf8(session.catalogPath()) << ": "
-        << (container ? utf8(container->getLastError()) : std::string("no container"))
-        << "; the file was left as it was\n";
-    return kUsage;
-}
-
-// The field values of an edit, in the family's units; a usage status when one cannot be read.
-int readFieldValues(const FieldTexts& texts, CVnRebarSteelGradeCatalog& catalog,
-                    const CString& family, FieldValues& fields, std::ostream& err) {
-    fields = parseFieldValues(texts, catalog, family);
-    if (fields.error.empty()) return kSuccess;
-    err << "rebarcat: " << fields.error << "\n";
-    return kUsage;
+// The fields of a stored bar, in the family's units.
+Record barRecord(CVnRebarSteelGradeCatalog& catalog, const CString& family, const StoredBar& bar) {
+    Record record = {{"family", Value::text(utf8(family))}, {"name", Value::text(utf8(bar.name))}};
+    for (size_t i = 0; i < barFields().size(); ++i) {
+        const BarField& field = barFields()[i];
+        record.emplace_back(field.key, shownValue(catalog, family, field.unitColumn, field.quantity,
+                                                  bar.values[i], {}));
+    }
+    return record;
 }
 
 int runAdd(Arguments& arguments, std::ostream& out, std::ostream& err) {
-    auto catalogFile = arguments.option("catalog");
-    FieldTexts texts = takeFieldTexts(arguments);
-    if (int status = checkNoMoreOptions(arguments, err)) return status;
-    if (arguments.rest().size() != 2) {
-        err << "rebarcat: add takes a family and a bar name (see rebarcat add --help)\n";
-        return kUsage;
-    }
-    HostSession session(catalogFile);
+    BarEdit edit;
+    if (int status = readBarEdit(arguments, "add", edit, err)) return status;
+    HostSession session(edit.catalogFile, HostSession::Purpose::editing);
     if (int status = session.check(err)) return status;
     CVnRebarSteelGradeCatalog catalog;
-    CString family = wide(arguments.rest()[0]), name = wide(arguments.rest()[1]);
-    FieldValues fields;
-    if (int status = readFieldValues(texts, catalog, family, fields, err)) return status;
-    if (!catalog.FindSteelgradeFamily(family)) {
-        err << "rebarcat: no family '" << utf8(family) << "' in the catalogue\n";
-        return kNotFound;
-    }
+    auto container = session.container();
+    CString family = resolveFamily(catalog, edit.family);
+    if (!catalog.FindSteelgradeFamily(family)) return familyNotFound(family, err);
+    CString name = resolveBar(catalog, family, edit.name);
     if (catalog.FindSteelgrade(name, family)) {
         err << "rebarcat: " << utf8(family) << " already has a bar " << utf8(name)
             << " (use rebarcat set to change it)\n";
         return kUsage;
     }
-    const BarField& diameterField = barFields().front();
-    CVnRebarSteelGrade bar;
-    bar.setFamily(family);
-    bar.setName(name);
-    for (const BarField& field : barFields()) (bar.*field.setter)(rebar::kNotGiven);
-    bool hasDiameter = false, hasReal = false;
-    for (auto [field, value] : fields.values) {
-        (bar.*field->setter)(value);
-        hasDiameter |= field == &diameterField;
-        hasReal |= std::string(field->option) == "real-diameter";
-    }
-    if (!hasDiameter) {
-        err << "rebarcat: add needs --diameter D\n";
-        return kUsage;
-    }
-    if (!hasReal) bar.setDiameterReal(bar.diameterNom());
-    if (!catalog.InsertSteelgrade(&bar, false)) {
-        err << "rebarcat: the catalogue refused the new bar: "
-            << utf8(session.container()->getLastError()) << "\n";
-        return kUsage;
-    }
-    if (int status = saveOrSay(catalog, session, err)) return status;
-    bool found = false;
-    CVnRebarSteelGrade stored = storedBar(*session.container(), family, bar.name(), found);
-    out << "added bar " << utf8(stored.name()) << " to " << utf8(family) << "\n";
-    Record record;
-    for (const BarField& field : barFields())
-        record.emplace_back(field.key,
-                            storedText((stored.*field.getter)(), unitName(catalog, family, field)));
-    printRecord(record, out);
+    FieldValues values;
+    Verdict verdict = readFieldValues(edit.texts, catalog, family, values);
+    auto diameter = std::find_if(values.begin(), values.end(), [](const FieldValue& v) {
+        return v.field == &nominalDiameterField();
+    });
+    if (verdict && diameter == values.end()) verdict = {kUsage, "add needs --diameter D"};
+    if (verdict)
+        verdict = checkUniqueDiameter(readStoredBars(catalog, *container, family), name,
+                                      diameter->value, edit.force);
+    CString stored;
+    if (verdict) verdict = insertBar(catalog, *container, family, name, values, stored);
+    if (!verdict) return refuse(verdict, err);
+    if (int status = session.save(catalog, err)) return status;
+    Record record = barRecord(catalog, family, readStoredBar(*container, family, stored));
+    if (!edit.json) out << "added bar " << utf8(stored) << " to " << utf8(family) << "\n";
+    printRecord(record, edit.json, out);
     return kSuccess;
 }
 
+// What a set changed, one field per line ("anchorage: - -> 12.7 mm") or as JSON.
+void printChanges(CVnRebarSteelGradeCatalog& catalog, const CString& family,
+                  const StoredBar& before, const StoredBar& after, bool json, std::ostream& out) {
+    Table changes{{"field", "from", "to"}, {}, {}};
+    for (size_t i = 0; i < barFields().size(); ++i) {
+        if (before.values[i] == after.values[i]) continue;
+        const BarField& field = barFields()[i];
+        auto shown = [&](std::optional<double> value) {
+            return shownValue(catalog, family, field.unitColumn, field.quantity, value, {});
+        };
+        changes.rows.push_back(
+            {Value::text(jsonKey(field.key)), shown(before.values[i]), shown(after.values[i])});
+        if (!json)
+            out << field.key << ": " << shown(before.values[i]).shown() << " -> "
+                << shown(after.values[i]).shown() << "\n";
+    }
+    if (json)
+        out << "{\"family\": " << jsonString(utf8(family))
+            << ", \"name\": " << jsonString(utf8(after.name))
+            << ", \"changes\": " << jsonArray(changes) << "}\n";
+}
+
 int runSet(Arguments& arguments, std::ostream& out, std::ostream& err) {
-    auto catalogFile = arguments.option("catalog");
-    FieldTexts texts = takeFieldTexts(arguments);
-    if (int status = checkNoMoreOptions(arguments, err)) return status;
-    if (arguments.rest().size() != 2 || texts.empty()) {
-        err << "rebarcat: set takes a family, a bar name and at least one --FIELD VALUE\n";
+    BarEdit edit;
+    if (int status = readBarEdit(arguments, "set", edit, err)) return status;
+    if (edit.texts.empty()) {
+        err << "rebarcat: set needs at least one --FIELD VALUE (see rebarcat set --help)\n";
         return kUsage;
     }
-    HostSession session(catalogFile);
+    HostSession session(edit.catalogFile, HostSession::Purpose::editing);
     if (int status = session.check(err)) return status;
     CVnRebarSteelGradeCatalog catalog;
-    CString family = wide(arguments.rest()[0]), name = wide(arguments.rest()[1]);
-    FieldValues fields;
-    if (int status = readFieldValues(texts, catalog, family, fields, err)) return status;
-    bool found = false;
-    CVnRebarSteelGrade bar = storedBar(*session.container(), family, name, found);
-    if (!found) {
-        err << "rebarcat: " << utf8(family) << " has no bar named " << utf8(name) << "\n";
-        return kNotFound;
+    auto container = session.container();
+    CString family = resolveFamily(catalog, edit.family);
+    if (!catalog.FindSteelgradeFamily(family)) return familyNotFound(family, err);
+    StoredBar before = readStoredBar(*container, family, resolveBar(catalog, family, edit.name));
+    if (before.row < 0) return barNotFound(family, edit.name, err);
+    FieldValues values;
+    Verdict verdict = readFieldValues(edit.texts, catalog, family, values);
+    for (const FieldValue& change : values)
+        if (verdict && change.field == &nominalDiameterField())
+            verdict = checkUniqueDiameter(readStoredBars(catalog, *container, family), before.name,
+                                          change.value, edit.force);
+    if (!verdict) return refuse(verdict, err);
+    if (holdsValues(before, values)) {
+        // Nothing is written, so the file keeps its version stamp and date.
+        if (!edit.json)
+            out << "nothing changed: " << utf8(before.name) << " already holds these values\n";
+        printChanges(catalog, family, before, before, edit.json, out);
+        return kSuccess;
     }
-    CVnRebarSteelGrade before = bar;
-    for (auto [field, value] : fields.values) (bar.*field->setter)(value);
-    catalog.ModifySteelgrade(name, family, &bar);
-    CVnRebarSteelGrade after = storedBar(*session.container(), family, name, found);
-    for (auto [field, value] : fields.values) {
-        if ((after.*field->getter)() != value) {
-            err << "rebarcat: " << field->key << " of " << utf8(name)
-                << " stays 0: the catalogue keeps a stored 0 when it writes a bar back;"
-                   " nothing was saved\n";
-            return kUsage;
-        }
-    }
-    if (int status = saveOrSay(catalog, session, err)) return status;
-    for (const BarField& field : barFields()) {
-        double old = (before.*field.getter)(), now = (after.*field.getter)();
-        if (old == now) continue;
-        std::string unit = unitName(catalog, family, field);
-        out << field.key << ": " << storedText(old, unit) << " -> " << storedText(now, unit)
-            << "\n";
-    }
+    if (Verdict stored = storeValues(catalog, *container, family, before.name, values); !stored)
+        return refuse(stored, err);
+    if (int status = session.save(catalog, err)) return status;
+    StoredBar after = readStoredBar(*container, family, before.name);
+    printChanges(catalog, family, before, after, edit.json, out);
     return kSuccess;
 }
 
@@ -238,6 +214,7 @@ bool readUsageList(const std::string& path, std::ostream& err) {
 int runRemove(Arguments& arguments, std::ostream& out, std::ostream& err) {
     auto catalogFile = arguments.option("catalog");
     auto usageList = arguments.option("in-use-list");
+    bool json = arguments.flag("json");
     if (int status = checkNoMoreOptions(arguments, err)) return status;
     if (arguments.rest().size() != 2) {
         err << "rebarcat: remove takes a family and a bar name\n";
@@ -245,14 +222,14 @@ int runRemove(Arguments& arguments, std::ostream& out, std::ostream& err) {
     }
     barsInUse.clear();
     if (usageList && !readUsageList(*usageList, err)) return kUsage;
-    HostSession session(catalogFile);
+    HostSession session(catalogFile, HostSession::Purpose::editing);
     if (int status = session.check(err)) return status;
-    CString family = wide(arguments.rest()[0]), name = wide(arguments.rest()[1]);
     CVnRebarSteelGradeCatalog catalog(&usageFromList);
+    CString family = resolveFamily(catalog, arguments.rest()[0]);
+    CString name = resolveBar(catalog, family, arguments.rest()[1]);
     switch (catalog.RemoveSteelgradeIfUnused(name, family, nullptr)) {
         case CVnRebarSteelGradeCatalog::NotDeleted:
-            err << "rebarcat: " << utf8(family) << " has no bar named " << utf8(name) << "\n";
-            return kNotFound;
+            return barNotFound(family, utf8(name), err);
         case CVnRebarSteelGradeCatalog::InUse:
             err << "rebarcat: " << utf8(name) << " of " << utf8(family)
                 << " is in use in the drawing; nothing was removed\n";
@@ -264,38 +241,47 @@ int runRemove(Arguments& arguments, std::ostream& out, std::ostream& err) {
         err << "rebarcat: the catalogue did not remove " << utf8(name) << "\n";
         return kUsage;
     }
-    if (int status = saveOrSay(catalog, session, err)) return status;
-    out << "removed bar " << utf8(name) << " from " << utf8(family) << "\n";
+    if (int status = session.save(catalog, err)) return status;
+    if (json)
+        printRecord({{"family", Value::text(utf8(family))}, {"removed", Value::text(utf8(name))}},
+                    true, out);
+    else
+        out << "removed bar " << utf8(name) << " from " << utf8(family) << "\n";
     return kSuccess;
 }
 
 }  // namespace
 
 Command addCommand() {
-    return {"add", "add FAMILY NAME --diameter D [--FIELD VALUE ...] [--catalog FILE]",
+    return {"add", "add FAMILY NAME --diameter D [--FIELD VALUE ...] [--force] [--catalog FILE]",
             "Add a bar to a family and save the catalogue.",
             std::string(kFieldOptions) +
                 "Fields not given are stored as not given; the real diameter defaults to the\n"
-                "nominal one. Stock lengths of a new bar start at 0.\n",
+                "nominal one.\n" +
+                kLimitsHelp + kEditingCatalogHelp,
             runAdd};
 }
 
 Command setCommand() {
-    return {"set", "set FAMILY NAME --FIELD VALUE [...] [--catalog FILE]",
+    return {"set", "set FAMILY NAME --FIELD VALUE [...] [--force] [--catalog FILE]",
             "Change values of one bar and save the catalogue; prints what changed.",
             std::string(kFieldOptions) +
-                "A value stored as 0 cannot be changed this way (the catalogue keeps stored\n"
-                "zeros); such a request changes nothing.\n",
+                "Any value may be changed, to or from 0 as well. When every value is already\n"
+                "the one given, nothing is written and \"nothing changed\" is said.\n" +
+                kLimitsHelp + kEditingCatalogHelp,
             runSet};
 }
 
 Command removeCommand() {
-    return {"remove", "remove FAMILY NAME [--in-use-list FILE] [--catalog FILE]",
+    return {"remove", "remove FAMILY NAME [--in-use-list FILE] [--catalog FILE] [--json]",
             "Remove a bar unless the drawing uses it, and save the catalogue.",
-            "  --in-use-list FILE  the bars the drawing uses, one per line: a bar name, or a\n"
-            "                      family and a bar name separated by a tab\n"
-            "  --catalog FILE      the catalogue file to change (default: the bundled catalogue)\n"
-            "Exits with 3, leaving the file untouched, when the bar is in use.\n",
+            std::string(
+                "  --in-use-list FILE  the bars the drawing uses, one per line: a bar name, or a\n"
+                "                      family and a bar name separated by a tab\n"
+                "  --catalog FILE      the catalogue file to change\n"
+                "  --json              print JSON instead of a sentence\n"
+                "Exits with 3, leaving the file untouched, when the bar is in use.\n") +
+                kEditingCatalogHelp,
             runRemove};
 }
 

@@ -3,52 +3,54 @@
 
 #include "barvalues.h"
 #include "cli.h"
+#include "names.h"
 #include "output.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 #include "session.h"
-#include "win/utf8.h"
 
 namespace rebarcat {
 
 namespace {
 
-TableRow familyRow(CVnRebarSteelGradeCatalog& catalog, const CString& family) {
+std::vector<Value> familyRow(CVnRebarSteelGradeCatalog& catalog, const CString& family) {
     CString adherence;
-    bool found = false;
+    bool found = false;  // an empty bond class counts as not given either way
     catalog.GetAdherence(family, adherence, found);
     double limit = -1.0;
     bool hasLimit = catalog.GetSteelLimit(family, limit);
     CStringList names;
     catalog.GetNameForFamilySteelgrade(names, family);
-    return {utf8(family),
-            utf8(catalog.GetStandardFromSteelGrade(family)),
-            catalog.CheckSteelgradeFamilyForFixedDiameter(family) ? "yes" : "no",
-            utf8(adherence),
-            hasLimit ? formatNumber(limit) : "-",
-            std::to_string(names.GetCount())};
+    CString standard = catalog.GetStandardFromSteelGrade(family);
+    return {Value::text(utf8(family)), standard.IsEmpty() ? Value() : Value::text(utf8(standard)),
+            Value::boolean(catalog.CheckSteelgradeFamilyForFixedDiameter(family)),
+            adherence.IsEmpty() ? Value() : Value::text(utf8(adherence)),
+            // A yield strength of 0 is what an empty cell reads as, never a steel's limit.
+            Value::number(hasLimit && limit > 0 ? std::optional<double>(limit) : std::nullopt),
+            Value::number(static_cast<double>(names.GetCount()))};
 }
 
 int runFamilies(Arguments& arguments, std::ostream& out, std::ostream& err) {
     auto catalogFile = arguments.option("catalog");
-    auto standard = arguments.option("standard");
+    auto typedStandard = arguments.option("standard");
     bool json = arguments.flag("json");
     if (int status = checkNoMoreArguments(arguments, err)) return status;
     HostSession session(catalogFile);
     if (int status = session.check(err)) return status;
 
     CVnRebarSteelGradeCatalog catalog;
+    CString standard;
+    if (typedStandard) standard = resolveStandard(catalog, *session.container(), *typedStandard);
     CStringList families;
-    catalog.GetSteelgradeFamilies(families,
-                                  standard ? CString(Utf8ToWide(*standard).c_str()) : CString());
-    std::vector<TableRow> rows = {
-        {"family", "standard", "fixed diameter", "bond", "steel limit", "bars"}};
-    for (POSITION pos = families.GetHeadPosition(); pos;)
-        rows.push_back(familyRow(catalog, families.GetNext(pos)));
-    json ? printJsonTable(rows, out) : printTable(rows, out);
-    if (rows.size() == 1 && standard) {
-        err << "rebarcat: no family follows the standard '" << *standard << "'\n";
+    catalog.GetSteelgradeFamilies(families, standard);
+    if (families.IsEmpty() && typedStandard) {
+        err << "rebarcat: no family follows the standard '" << *typedStandard
+            << "' (see rebarcat standards)\n";
         return kNotFound;
     }
+    Table table{{"family", "standard", "fixed diameter", "bond", "steel limit", "bars"}, {}, {}};
+    for (POSITION pos = families.GetHeadPosition(); pos;)
+        table.rows.push_back(familyRow(catalog, families.GetNext(pos)));
+    printTable(table, json, out);
     return kSuccess;
 }
 

@@ -21,16 +21,16 @@ int runInfo(Arguments& arguments, std::ostream& out, std::ostream& err) {
     }
     CVnRebarSteelGradeCatalog catalog;
     Record record = {
-        {"catalog", utf8(catalog.GetDBPath())},
-        {"version", utf8(catalog.Version())},
-        {"name", utf8(catalog.Name())},
-        {"editor", utf8(catalog.EditorName())},
-        {"type", std::to_string(catalog.DefType())},
-        {"comment", utf8(catalog.DefComment())},
-        {"last update", utf8(catalog.LastUpdate())},
-        {"bar catalogue", catalog.IsValidCatalog(catalog.GetTypeName()) ? "yes" : "no"},
+        {"catalog", Value::text(utf8(catalog.GetDBPath()))},
+        {"version", Value::text(utf8(catalog.Version()))},
+        {"name", Value::text(utf8(catalog.Name()))},
+        {"editor", Value::text(utf8(catalog.EditorName()))},
+        {"type", Value::number(catalog.DefType())},
+        {"comment", Value::text(utf8(catalog.DefComment()))},
+        {"last update", Value::text(utf8(catalog.LastUpdate()))},
+        {"bar catalogue", Value::boolean(catalog.IsValidCatalog(catalog.GetTypeName()))},
     };
-    json ? printJsonRecord(record, out) : printRecord(record, out);
+    printRecord(record, json, out);
     return kSuccess;
 }
 

@@ -4,24 +4,21 @@
 
 #include "barvalues.h"
 #include "cli.h"
+#include "messages.h"
+#include "names.h"
 #include "output.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 #include "session.h"
-#include "win/utf8.h"
 
 namespace rebarcat {
 
 namespace {
 
-CString wide(const std::string& text) {
-    return CString(Utf8ToWide(text).c_str());
-}
-
 // The family named by the one word the command takes, after the common options.
 struct FamilyQuery {
     std::optional<std::string> catalogFile;
     bool json = false;
-    CString family;
+    std::string family;
 };
 
 int readFamilyQuery(Arguments& arguments, const char* command, FamilyQuery& query,
@@ -33,7 +30,7 @@ int readFamilyQuery(Arguments& arguments, const char* command, FamilyQuery& quer
         err << "rebarcat: " << command << " takes one family name\n";
         return kUsage;
     }
-    query.family = wide(arguments.rest()[0]);
+    query.family = arguments.rest()[0];
     return kSuccess;
 }
 
@@ -43,22 +40,23 @@ int runNames(Arguments& arguments, std::ostream& out, std::ostream& err) {
     HostSession session(query.catalogFile);
     if (int status = session.check(err)) return status;
     CVnRebarSteelGradeCatalog catalog;
+    CString family = resolveFamily(catalog, query.family);
     CStringList names;
-    if (!catalog.GetNameForFamilySteelgrade(names, query.family)) {
-        err << "rebarcat: no family '" << utf8(query.family) << "' in the catalogue\n";
-        return kNotFound;
-    }
-    CVnUnit unit;
-    bool hasUnit = catalog.GetParameterUnit(query.family, L"Diameter_Real", unit, 1.0);
-    std::vector<TableRow> rows = {{"name", "diameter"}};
-    if (!query.json) rows.push_back({"", hasUnit ? utf8(unit.GetName()) : ""});
+    if (!catalog.GetNameForFamilySteelgrade(names, family)) return familyNotFound(family, err);
+    std::string unit = shownUnit(catalog, family, L"Diameter_Real", Quantity::Diameter, {});
+    Table table{{"name", "diameter"}, {"", unit}, {}};
     for (POSITION pos = names.GetHeadPosition(); pos;) {
         const CString& name = names.GetNext(pos);
         double diameter = 0.0;
-        bool known = catalog.getNominalDiameterFromName(query.family, name, diameter) == 1;
-        rows.push_back({utf8(name), known ? formatNumber(diameter) : "-"});
+        bool known = catalog.getNominalDiameterFromName(family, name, diameter) == 1;
+        table.rows.push_back({Value::text(utf8(name)),
+                              Value::number(known ? std::optional(diameter) : std::nullopt)});
     }
-    query.json ? printJsonTable(rows, out) : printTable(rows, out);
+    if (query.json)
+        out << "{\"family\": " << jsonString(utf8(family)) << ", \"unit\": " << jsonString(unit)
+            << ", \"names\": " << jsonArray(table) << "}\n";
+    else
+        printTable(table, false, out);
     return kSuccess;
 }
 
@@ -68,14 +66,16 @@ int runStandard(Arguments& arguments, std::ostream& out, std::ostream& err) {
     HostSession session(query.catalogFile);
     if (int status = session.check(err)) return status;
     CVnRebarSteelGradeCatalog catalog;
-    CString standard = catalog.GetStandardFromSteelGrade(query.family);
+    CString family = resolveFamily(catalog, query.family);
+    CString standard = catalog.GetStandardFromSteelGrade(family);
     if (standard.IsEmpty()) {
-        err << "rebarcat: no family '" << utf8(query.family)
-            << "' with a standard in the catalogue\n";
+        err << "rebarcat: no family '" << query.family << "' with a standard in the catalogue\n";
         return kNotFound;
     }
     if (query.json)
-        printJsonRecord({{"family", utf8(query.family)}, {"standard", utf8(standard)}}, out);
+        printRecord(
+            {{"family", Value::text(utf8(family))}, {"standard", Value::text(utf8(standard))}},
+            true, out);
     else
         out << utf8(standard) << "\n";
     return kSuccess;
@@ -83,20 +83,22 @@ int runStandard(Arguments& arguments, std::ostream& out, std::ostream& err) {
 
 int runDiameters(Arguments& arguments, std::ostream& out, std::ostream& err) {
     auto catalogFile = arguments.option("catalog");
-    auto standard = arguments.option("standard");
+    auto typed = arguments.option("standard");
     bool json = arguments.flag("json");
     if (int status = checkNoMoreArguments(arguments, err)) return status;
-    if (!standard) {
+    if (!typed) {
         err << "rebarcat: diameters needs --standard S\n";
         return kUsage;
     }
     HostSession session(catalogFile);
     if (int status = session.check(err)) return status;
     CVnRebarSteelGradeCatalog catalog;
+    CString standard = resolveStandard(catalog, *session.container(), *typed);
     CMap<CString, LPCTSTR, double, double> diameters;
     bool byValue = true;
-    if (!catalog.GetAllDiametersForStandard(diameters, byValue, wide(*standard))) {
-        err << "rebarcat: no family follows the standard '" << *standard << "'\n";
+    if (!catalog.GetAllDiametersForStandard(diameters, byValue, standard)) {
+        err << "rebarcat: no family follows the standard '" << *typed
+            << "' (see rebarcat standards)\n";
         return kNotFound;
     }
     std::vector<std::pair<double, CString>> bars;
@@ -107,10 +109,18 @@ int runDiameters(Arguments& arguments, std::ostream& out, std::ostream& err) {
         bars.emplace_back(diameter, name);
     }
     std::sort(bars.begin(), bars.end());
-    std::vector<TableRow> rows = {{"name", "diameter"}};
-    for (const auto& [value, barName] : bars) rows.push_back({utf8(barName), formatNumber(value)});
-    if (!json) out << "bars designated by " << (byValue ? "diameter value" : "name") << "\n";
-    json ? printJsonTable(rows, out) : printTable(rows, out);
+    Table table{{"name", "diameter"}, {}, {}};
+    for (const auto& [value, barName] : bars)
+        table.rows.push_back({Value::text(utf8(barName)), Value::number(value)});
+    const char* designation = byValue ? "diameter value" : "name";
+    if (json) {
+        out << "{\"standard\": " << jsonString(utf8(standard))
+            << ", \"designatedBy\": " << jsonString(byValue ? "diameter" : "name")
+            << ", \"bars\": " << jsonArray(table) << "}\n";
+        return kSuccess;
+    }
+    out << "bars designated by " << designation << "\n";
+    printTable(table, false, out);
     return kSuccess;
 }
 
@@ -127,7 +137,9 @@ Command namesCommand() {
 Command standardCommand() {
     return {"standard", "standard FAMILY [--catalog FILE] [--json]",
             "Print the design standard a family follows.",
-            "  --catalog FILE  the catalogue file (default: the bundled catalogue)\n", runStandard};
+            "  --catalog FILE  the catalogue file (default: the bundled catalogue)\n"
+            "  --json          print JSON instead of the standard's name\n",
+            runStandard};
 }
 
 Command diametersCommand() {
@@ -135,6 +147,7 @@ Command diametersCommand() {
             "List every bar name of a standard's families with its nominal diameter.",
             "  --standard S    the design standard (letter case ignored)\n"
             "  --catalog FILE  the catalogue file (default: the bundled catalogue)\n"
+            "  --json          print JSON instead of an aligned table\n"
             "Under ACI and CSA A23 bars are designated by name (\"5\" for #5, \"15\" for 15M).\n",
             runDiameters};
 }

@@ -1,5 +1,6 @@
-// rebarcat render button: a picture of the module's extended button in one state (or all of
-// them side by side), drawn by the software GDI, so that people can look at the control.
+// rebarcat render: pictures of the module's controls drawn by the software GDI, so that people
+// can look at them. This file draws the extended button in one state (or all of them side by
+// side) and sends the other kinds to their own files.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "cli.h"
 #include "output.h"
 #include "rebar/vnbuttonex.h"
+#include "render.h"
 #include "user/render.h"
 #include "user/scripteduser.h"
 
@@ -98,7 +100,9 @@ bool validState(const std::string& state) {
     return false;
 }
 
-int runRender(Arguments& arguments, std::ostream& out, std::ostream& err) {
+}  // namespace
+
+int renderButton(Arguments& arguments, std::ostream& out, std::ostream& err) {
     const std::string state = arguments.option("state").value_or("normal");
     const std::string align = arguments.option("align").value_or("0");
     const std::string flat = arguments.option("flat").value_or("1");
@@ -133,25 +137,55 @@ int runRender(Arguments& arguments, std::ostream& out, std::ostream& err) {
     const bool written = RenderWindowToPng(parent.m_hWnd, rest[1].c_str());
     user::ScriptedUser::Get().MoveAway();
     samples.clear();
+    return finishPicture(parent, written, rest[1], out, err);
+}
+
+int finishPicture(CWnd& parent, bool written, const std::string& path, std::ostream& out,
+                  std::ostream& err) {
     parent.DestroyWindow();
     AfxDeleteTempMap();
     if (!written) {
-        err << "rebarcat: cannot write " << rest[1] << "\n";
+        err << "rebarcat: cannot write " << path << "\n";
         return kUsage;
     }
-    out << "wrote " << rest[1] << "\n";
+    out << "wrote " << path << "\n";
     return kSuccess;
+}
+
+namespace {
+
+// The kind of control is the first word after "render", before any option.
+int runRender(Arguments& arguments, std::ostream& out, std::ostream& err) {
+    const std::string kind = arguments.rest().empty() ? "" : arguments.rest().front();
+    if (kind == "bartype") return renderBarType(arguments, out, err);
+    if (kind == "baredit") return renderBarEdit(arguments, out, err);
+    if (kind == "grid") return renderGrid(arguments, out, err);
+    return renderButton(arguments, out, err);
 }
 
 }  // namespace
 
 Command renderCommand() {
-    return {"render", "render button --state STATE [--align 0|1|2] [--flat 0|1] OUT.png",
-            "Draw the module's extended button in a state, as a PNG picture.",
-            "  --state  normal, hover, pressed, focused, disabled, checked, or all of them side\n"
-            "           by side (default normal)\n"
-            "  --align  the icon left of (0, default), above (1) or right of (2) the caption\n"
-            "  --flat   1 (default) for the flat look, 0 for the raised one\n"
+    return {"render", "render button|bartype|baredit|grid [OPTIONS] OUT.png",
+            "Draw one of the module's controls as a PNG picture.",
+            "  button   the extended button:\n"
+            "    --state  normal, hover, pressed, focused, disabled, checked, or all of them side\n"
+            "             by side (default normal)\n"
+            "    --align  the icon left of (0, default), above (1) or right of (2) the caption\n"
+            "    --flat   1 (default) for the flat look, 0 for the raised one\n"
+            "  bartype  the bar-type combo, filled from the catalogue:\n"
+            "    --standard S  the design standard (ACI and CSA A23 list bar names)\n"
+            "    --family F    the steel grade selected\n"
+            "    --select D    the diameter (or bar name) selected in that family\n"
+            "    --open        the list of diameters or names dropped open\n"
+            "  baredit  the bar smart edit:\n"
+            "    --diameter D  the bar's diameter, e.g. 12mm\n"
+            "    --value V     the length shown, e.g. 120mm; also as a multiple of D\n"
+            "    --unit U      mm (default) or in, the unit the value is shown in\n"
+            "    --edge        the client-edge look (one line between the fields)\n"
+            "    --disabled    both fields disabled\n"
+            "  grid FAMILY  the steel-grade editor's grid of a family's bars:\n"
+            "    --relative    mandrels as multiples of the nominal diameter\n"
             "  OUT.png  the picture to write\n",
             runRender};
 }

@@ -16,12 +16,18 @@ Command diametersCommand();
 Command hookCommand();
 Command convertCommand();
 Command renderCommand();
+Command standardsCommand();
+Command exportCommand();
+Command importCommand();
+Command weightCommand();
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> all = {
-        infoCommand(), familiesCommand(), barsCommand(),  barCommand(),      addCommand(),
-        setCommand(),  removeCommand(),   namesCommand(), standardCommand(), diametersCommand(),
-        hookCommand(), convertCommand(),  renderCommand()};
+        infoCommand(),     familiesCommand(),  standardsCommand(), barsCommand(),
+        barCommand(),      weightCommand(),    addCommand(),       setCommand(),
+        removeCommand(),   importCommand(),    exportCommand(),    namesCommand(),
+        standardCommand(), diametersCommand(), hookCommand(),      convertCommand(),
+        renderCommand()};
     return all;
 }
 

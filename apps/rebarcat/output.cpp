@@ -1,6 +1,9 @@
 #include "output.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
@@ -13,11 +16,84 @@ std::string utf8(const CString& text) {
     return WideToUtf8(std::wstring_view(text.GetString(), text.GetLength()));
 }
 
-void printRecord(const Record& record, std::ostream& out) {
+CString wide(const std::string& text) {
+    return CString(Utf8ToWide(text).c_str());
+}
+
+Value Value::number(std::optional<double> number, std::string unit) {
+    Value value;
+    if (!number || std::isnan(*number)) return value;  // NaN is no value at all
+    value.m_kind = Kind::Number;
+    value.m_number = *number;
+    value.m_text = std::move(unit);
+    return value;
+}
+
+Value Value::text(std::string text) {
+    Value value;
+    value.m_kind = Kind::Text;
+    value.m_text = std::move(text);
+    return value;
+}
+
+Value Value::boolean(bool flag) {
+    Value value;
+    value.m_kind = Kind::Boolean;
+    value.m_number = flag ? 1.0 : 0.0;
+    return value;
+}
+
+std::string Value::shown(bool withUnit) const {
+    switch (m_kind) {
+        case Kind::None:
+            return "-";
+        case Kind::Boolean:
+            return m_number != 0.0 ? "yes" : "no";
+        case Kind::Number:
+            return formatNumber(m_number) + (withUnit && !m_text.empty() ? " " + m_text : "");
+        case Kind::Text:
+            break;
+    }
+    return m_text;
+}
+
+std::string Value::json() const {
+    switch (m_kind) {
+        case Kind::None:
+            return "null";
+        case Kind::Boolean:
+            return m_number != 0.0 ? "true" : "false";
+        case Kind::Number:
+            // JSON has no infinity; an infinite stored value is as unusable as a missing one.
+            return std::isfinite(m_number) ? shortestNumber(m_number) : "null";
+        case Kind::Text:
+            break;
+    }
+    return jsonString(m_text);
+}
+
+void printRecord(const Record& record, bool json, std::ostream& out) {
+    if (json) {
+        Record units;
+        for (const auto& [key, value] : record)
+            if (!value.unit().empty()) units.emplace_back(key, Value::text(value.unit()));
+        std::string object = jsonObject(record);
+        if (!units.empty()) object.insert(object.size() - 1, ", \"units\": " + jsonObject(units));
+        out << object << "\n";
+        return;
+    }
     size_t width = 0;
     for (const auto& [key, value] : record) width = std::max(width, key.size());
     for (const auto& [key, value] : record)
-        out << key << std::string(width - key.size() + 2, ' ') << value << "\n";
+        out << key << std::string(width - key.size() + 2, ' ') << value.shown() << "\n";
+}
+
+std::string jsonObject(const Record& record) {
+    std::string json = "{";
+    for (size_t i = 0; i < record.size(); ++i)
+        json +=
+            (i ? ", " : "") + jsonString(jsonKey(record[i].first)) + ": " + record[i].second.json();
+    return json + "}";
 }
 
 namespace {
@@ -47,75 +123,86 @@ void printTable(const std::vector<TableRow>& rows, std::ostream& out) {
     }
 }
 
+std::string jsonArray(const Table& table) {
+    std::string json = "[";
+    for (size_t r = 0; r < table.rows.size(); ++r) {
+        Record record;
+        for (size_t c = 0; c < table.rows[r].size() && c < table.headings.size(); ++c)
+            record.emplace_back(table.headings[c], table.rows[r][c]);
+        json += (r ? ",\n " : "") + jsonObject(record);
+    }
+    return json + "]";
+}
+
+void printTable(const Table& table, bool json, std::ostream& out) {
+    if (json) {
+        out << jsonArray(table) << "\n";
+        return;
+    }
+    std::vector<TableRow> rows = {table.headings};
+    if (!table.units.empty()) rows.push_back(table.units);
+    for (const auto& values : table.rows) {
+        TableRow row;
+        for (const Value& value : values) row.push_back(value.shown(false));
+        rows.push_back(row);
+    }
+    printTable(rows, out);
+}
+
+std::string jsonKey(const std::string& words) {
+    std::string key;
+    bool upper = false;
+    for (char c : words) {
+        if (c == ' ' || c == '-') {
+            upper = !key.empty();
+            continue;
+        }
+        key += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+        upper = false;
+    }
+    return key;
+}
+
 std::string jsonString(const std::string& text) {
     std::string quoted = "\"";
     for (unsigned char c : text) {
-        switch (c) {
-            case '"':
-                quoted += "\\\"";
-                break;
-            case '\\':
-                quoted += "\\\\";
-                break;
-            case '\n':
-                quoted += "\\n";
-                break;
-            case '\t':
-                quoted += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                    quoted += escaped;
-                } else {
-                    quoted += static_cast<char>(c);
-                }
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += static_cast<char>(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            quoted += escaped;
+        } else {
+            quoted += static_cast<char>(c);
         }
     }
     return quoted + "\"";
 }
 
-std::string jsonValue(const std::string& text) {
-    if (text == "-") return "null";
-    char* end = nullptr;
-    std::strtod(text.c_str(), &end);
-    bool number = !text.empty() && end == text.c_str() + text.size() &&
-                  text.find_first_of("xXnN") == std::string::npos;
-    return number ? text : jsonString(text);
+std::string shortestNumber(double value) {
+    char text[32];
+    auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
 }
 
-void printJsonTable(const std::vector<TableRow>& rows, std::ostream& out) {
-    out << "[";
-    for (size_t r = 1; r < rows.size(); ++r) {
-        out << (r > 1 ? ",\n " : "") << "{";
-        for (size_t c = 0; c < rows[r].size() && c < rows[0].size(); ++c)
-            out << (c ? ", " : "") << jsonString(rows[0][c]) << ": " << jsonValue(rows[r][c]);
-        out << "}";
-    }
-    out << "]\n";
+double withoutConversionNoise(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15g", value);
+    return std::strtod(text, nullptr);
 }
 
-void printJsonRecord(const Record& record, std::ostream& out) {
-    out << "{";
-    for (size_t i = 0; i < record.size(); ++i)
-        out << (i ? ", " : "") << jsonString(record[i].first) << ": "
-            << jsonString(record[i].second);
-    out << "}\n";
+std::string formatNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
 }
 
 int checkNoMoreOptions(const Arguments& arguments, std::ostream& err) {
-    if (!arguments.missingValue().empty()) {
-        err << "rebarcat: option --" << arguments.missingValue() << " needs a value\n";
-        return kUsage;
-    }
-    for (const std::string& word : arguments.rest()) {
-        if (word.size() > 2 && word.rfind("--", 0) == 0) {
-            err << "rebarcat: unknown option '" << word << "'\n";
-            return kUsage;
-        }
-    }
-    return kSuccess;
+    std::string problem = arguments.problem();
+    if (problem.empty()) return kSuccess;
+    err << "rebarcat: " << problem << "\n";
+    return kUsage;
 }
 
 int checkNoMoreArguments(const Arguments& arguments, std::ostream& err) {

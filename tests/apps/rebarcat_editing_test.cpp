@@ -1,0 +1,133 @@
+// rebarcat's editing commands: what they refuse (leaving the file as it was), what they
+// store, and the CSV round trip, on a small SQL catalogue.
+#include <fstream>
+
+#include "rebarcat_fixture.h"
+
+using RebarcatEditing = Rebarcat;
+
+TEST_F(RebarcatEditing, RefusedChangesSayWhyAndLeaveTheFileAsItWas) {
+    auto csv = m_folder / "bad.csv";
+    std::ofstream(csv) << "name,diameter [in],weight\nA1,0.5,1\nA2,0.55,-4\n";
+    auto twice = m_folder / "twice.csv";
+    std::ofstream(twice) << "name,diameter\nA1,20\nA2,20\n";
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        std::string said;
+    };
+    const std::vector<Case> cases = {
+        {{"add", "FE500 HA", "X", "--diameter", "-5"}, 3, "must not be negative"},
+        {{"add", "FE500 HA", "X", "--diameter", "0"}, 3, "greater than 0"},
+        {{"add", "FE500 HA", "X", "--diameter", "-0"}, 3, "greater than 0"},
+        {{"add", "FE500 HA", "X", "--diameter", "1e308"}, 3, "above the limit of 100 mm"},
+        {{"add", "FE500 HA", "X", "--diameter", "-1"}, 3, "needs its nominal diameter"},
+        {{"add", "FE500 HA", "X", "--diameter", "12"}, 3, "bar 12 already has the nominal"},
+        {{"add", "FE500 HA", "X", "--diameter", "14", "--weight", "500"}, 3, "100 kg/m"},
+        {{"add", "FE500 HA", "X", "--diameter", "14", "--max-stock", "101m"}, 3, "100 m"},
+        {{"add", "FE500 HA", "X", "--diameter", "14", "--section", "2e4"}, 3, "10000 mm2"},
+        {{"add", "FE500 HA", "X", "--diameter", "fourteen"}, 2, "cannot read 'fourteen'"},
+        {{"add", "FE500 HA", "x", "--weight", "1"}, 2, "add needs --diameter"},
+        {{"add", "fe500 ha", "10", "--diameter", "14"}, 2, "already has a bar 10"},
+        {{"add", "NoFamily", "X", "--diameter", "14"}, 1, "no family 'NoFamily'"},
+        {{"set", "FE500 HA", "10", "--bend-mandrel", "-3"}, 3, "must not be negative"},
+        {{"set", "FE500 HA", "10", "--diameter", "12mm"}, 3, "already has the nominal"},
+        {{"set", "FE500 HA", "99", "--weight", "1"}, 1, "no bar named 99"},
+        {{"set", "FE500 HA", "10"}, 2, "at least one --FIELD"},
+        {{"import", "FE500 HA", csv.string()}, 3, "line 3, column 'weight': --weight -4"},
+        {{"import", "FE500 HA", twice.string()}, 3, "line 3: bar A1 already has"},
+        {{"import", "FE500 HA", (m_folder / "none.csv").string()}, 2, "cannot read"},
+    };
+    const std::string before = catalogBytes();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words[0] + " " + c.said);
+        Outcome outcome = on(c.words);
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_PRED2(holds, outcome.err, c.said);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_TRUE(catalogBytes() == before) << "the file changed";
+    }
+}
+
+TEST_F(RebarcatEditing, EveryFieldCanBeSetToAndFromZeroAndNotGiven) {
+    // Bar 10 stores min end leg 0, bar 12 an empty mill stock length.
+    const std::vector<std::pair<std::vector<std::string>, std::string>> steps = {
+        {{"--min-end-leg", "5"}, "min end leg: 0 mm -> 5 mm\n"},
+        {{"--min-end-leg", "-0"}, "min end leg: 5 mm -> 0 mm\n"},
+        {{"--min-end-leg", "0.25in"}, "min end leg: 0 mm -> 6.35 mm\n"},
+        {{"--mill-stock", "0", "--hook-leg", "0"},
+         "mill stock: 12 m -> 0 m\nhook leg: - -> 0 mm\n"},
+        {{"--mill-stock=6", "--hook-leg", "-"}, "mill stock: 0 m -> 6 m\nhook leg: 0 mm -> -\n"},
+        {{"--diameter", "11", "--real-diameter", "11.1mm"},
+         "diameter: 10 mm -> 11 mm\nreal diameter: 10 mm -> 11.1 mm\n"},
+    };
+    for (const auto& [options, changes] : steps) {
+        std::vector<std::string> words = {"set", "fe500 ha", "10"};
+        words.insert(words.end(), options.begin(), options.end());
+        Outcome set = on(words);
+        ASSERT_EQ(set.status, 0) << set.err;
+        EXPECT_EQ(set.out, changes);
+    }
+    EXPECT_PRED2(holds, on({"bar", "FE500 HA", "10"}).out, "mill stock       6 m\n");
+}
+
+TEST_F(RebarcatEditing, AddStoresWhatWasGivenAndSetThatChangesNothingWritesNothing) {
+    Outcome add = on({"add", "fe500 ha", "ha14", "--diameter", "14", "--weight", "1.208 kg/m",
+                      "--stirrup-mandrel", "0.056m", "--max-stock", "12", "--hook-leg", "0"});
+    ASSERT_EQ(add.status, 0) << add.err;
+    EXPECT_PRED2(holds, add.out, "added bar HA14 to FE500 HA\n");
+    Outcome bar = on({"bar", "FE500 HA", "HA14"});
+    for (const char* line :
+         {"real diameter    14 mm\n", "stirrup mandrel  56 mm\n", "weight           1.208 kg/m\n",
+          "mill stock       -\n", "max stock        12 m\n", "hook leg         0 mm\n"})
+        EXPECT_PRED2(holds, bar.out, line);
+    EXPECT_EQ(on({"add", "FE500 HA", "twin", "--diameter", "14", "--force"}).status, 0);
+
+    const std::string before = catalogBytes();
+    Outcome same = on({"set", "FE500 HA", "HA14", "--weight", "1.208", "--anchorage", "-"});
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_PRED2(holds, same.out, "nothing changed");
+    EXPECT_TRUE(catalogBytes() == before) << "not even the version stamp";
+}
+
+TEST_F(RebarcatEditing, ExportThenImportIsExactAndImportAddsAndChangesBars) {
+    Outcome exported = on({"export", "Grade 60", "--csv"});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.out.substr(0, exported.out.find('\n')),
+              "name,diameter [in],real-diameter [in],stirrup-mandrel [in],anchor-mandrel [in],"
+              "bend-mandrel [in],anchorage [in],weight [lb/ft],section [in2],perimeter [in],"
+              "min-end-leg [in],min-inter-leg [in],min-straight [in],mill-stock [ft],"
+              "max-stock [ft],hook-leg [in]");
+    auto file = m_folder / "grade60.csv";
+    std::ofstream(file) << exported.out;
+    const std::string before = catalogBytes();
+    Outcome unchanged = on({"import", "grade 60", file.string()});
+    ASSERT_EQ(unchanged.status, 0) << unchanged.err;
+    EXPECT_PRED2(holds, unchanged.out, "nothing changed\n");
+    EXPECT_TRUE(catalogBytes() == before);
+
+    auto edits = m_folder / "edits.csv";
+    std::ofstream(edits)
+        << "name,diameter [mm],weight [lb/ft]\n5,15.875,1.1\n\"6, new\",19.05,1.502\n";
+    Outcome imported = on({"import", "Grade 60", edits.string(), "--json"});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out,
+              "{\"family\": \"Grade 60\", \"added\": 1, \"changed\": 1, \"unchanged\": 0}\n");
+    Outcome again = on({"export", "Grade 60", "--csv"});
+    EXPECT_PRED2(holds, again.out, "\n5,0.625,0.625,2.5,3.75,3.75,,1.1,0.31,1.963,,,,40,60,7.5\n");
+    EXPECT_PRED2(holds, again.out, "\n\"6, NEW\",0.75,0.75,,,,,1.502,,,,,,,,\n");
+}
+
+TEST_F(RebarcatEditing, RemovingABarInUseChangesNothingOnDisk) {
+    auto list = m_folder / "in-use.txt";
+    std::ofstream(list) << "# bars the drawing uses\nGrade 60\t5\n";
+    const std::string before = catalogBytes();
+    Outcome refused = on({"remove", "grade 60", "5", "--in-use-list", list.string()});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_PRED2(holds, refused.err, "in use");
+    EXPECT_TRUE(catalogBytes() == before) << "byte for byte";
+
+    ASSERT_EQ(on({"remove", "Grade 60", "4", "--in-use-list", list.string()}).status, 0);
+    EXPECT_EQ(on({"bar", "Grade 60", "4"}).status, 1);
+    EXPECT_EQ(on({"remove", "Grade 60", "4"}).status, 1) << "already gone";
+}
