@@ -19,6 +19,8 @@ public:
 
     bool operator==(POINT point) const { return x == point.x && y == point.y; }
     bool operator!=(POINT point) const { return !(*this == point); }
+    bool operator==(const CPoint& point) const { return *this == POINT(point); }
+    bool operator!=(const CPoint& point) const { return !(*this == point); }
     void operator+=(SIZE size) { Offset(size); }
     void operator-=(SIZE size) { Offset(-size.cx, -size.cy); }
     void operator+=(POINT point) { Offset(point); }

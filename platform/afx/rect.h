@@ -78,6 +78,10 @@ public:
 
     bool operator==(const RECT& r) const { return EqualRect(&r); }
     bool operator!=(const RECT& r) const { return !EqualRect(&r); }
+    // Two CRects compare through these: with only the RECT forms, C++20's reversed comparisons
+    // would make a == b ambiguous.
+    bool operator==(const CRect& r) const { return EqualRect(&r); }
+    bool operator!=(const CRect& r) const { return !EqualRect(&r); }
     void operator+=(POINT point) { OffsetRect(point); }
     void operator-=(POINT point) { OffsetRect(-point.x, -point.y); }
     CRect operator+(POINT point) const {

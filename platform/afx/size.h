@@ -11,6 +11,8 @@ public:
 
     bool operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
     bool operator!=(SIZE size) const { return !(*this == size); }
+    bool operator==(const CSize& size) const { return *this == SIZE(size); }
+    bool operator!=(const CSize& size) const { return !(*this == size); }
     void operator+=(SIZE size) { cx += size.cx, cy += size.cy; }
     void operator-=(SIZE size) { cx -= size.cx, cy -= size.cy; }
     CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
