@@ -153,6 +153,10 @@ protected:
     bool metricNames = false;
     std::list<std::wstring> diameterItems, nameItems, steelgradeItems;
     std::map<std::wstring, std::list<std::wstring>> diametersBySteelgrade;
+    // The fixed-diameter mark of each cached family. Taken from the cache with its diameters, so
+    // that the mark is always that of the family shown: the mark of the family read last (the
+    // last one of a whole steel-grade fill) would turn another family's 8 mm into 8 m.
+    std::map<std::wstring, bool> fixedBySteelgrade;
 
     DECLARE_MESSAGE_MAP()
 
@@ -191,7 +195,9 @@ private:
     void FormatDisplayString(CString& text);
     void UnFormatDisplayString(CString& text);
     void createCombo(Side s, const CRect& rect, HFONT font, int height);
-    void relayout();
+    // byVisibility: hidden labels take no room (after SetVisibleLabels); otherwise every label
+    // takes the size of its text.
+    void relayout(bool byVisibility);
     void layoutSteelgradeAlone();
     void notifyParent(UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -28,6 +28,7 @@ void CVnBarTypeSmartComboBox::FillComboSteelgradeFromDatabase(CString standard) 
             CStringList diameters;
             catalog->GetDiametersForFamilySteelgrade(diameters, family, fixedDiameter);
             appendTo(diametersBySteelgrade[family.GetString()], diameters);
+            fixedBySteelgrade[family.GetString()] = fixedDiameter;
         }
         SetStringComboSteelgrade(families);
         if (sort) SortComboSteelgrade();
@@ -40,9 +41,11 @@ void CVnBarTypeSmartComboBox::FillComboDiameterFromDatabase(CString family) {
         auto cached = diametersBySteelgrade.find(family.GetString());
         if (cached != diametersBySteelgrade.end()) {
             for (const std::wstring& text : cached->second) texts.AddTail(CString(text.c_str()));
+            fixedDiameter = fixedBySteelgrade[family.GetString()];
         } else {
             catalog->GetDiametersForFamilySteelgrade(texts, family, fixedDiameter);
             appendTo(diametersBySteelgrade[family.GetString()], texts);
+            fixedBySteelgrade[family.GetString()] = fixedDiameter;
         }
         diameterCombo.SetPhiEnabled(1);
         SetStringComboDiameter(texts);

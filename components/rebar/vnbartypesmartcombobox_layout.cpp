@@ -42,9 +42,24 @@ bool isShown(const CWnd& window) {
     return window.m_hWnd && (window.GetStyle() & WS_VISIBLE);
 }
 
-// Moves a shown label to (x, 2), as wide as its text and 4 pixels taller; a hidden one stays.
-void placeLabel(CWnd& label, const CString& text, int x, CSize size) {
-    if (isShown(label)) label.MoveWindow(x, kLabelTop, size.cx, size.cy + 4, TRUE);
+// Where a re-layout puts a label: the size of its text. After SetVisibleLabels the labels
+// count by their visibility instead: a hidden one takes no width and is not moved, a shown
+// one is 4 pixels taller than its text.
+struct LabelPlace {
+    CSize size;
+    bool moved;
+};
+
+LabelPlace labelPlace(const CWnd& label, CSize text, bool byVisibility) {
+    if (!byVisibility) return {text, true};
+    if (!isShown(label)) return {CSize(0, text.cy), false};
+    return {CSize(text.cx, text.cy + 4), true};
+}
+
+// Moves the label to (x, 2) unless it stays, and sets its text again.
+void placeLabel(CWnd& label, const CString& text, int x, const LabelPlace& place) {
+    if (place.moved && label.m_hWnd)
+        label.MoveWindow(x, kLabelTop, place.size.cx, place.size.cy, TRUE);
     label.SetWindowText(text);
 }
 
@@ -99,22 +114,22 @@ void CVnBarTypeSmartComboBox::createCombo(Side s, const CRect& rect, HFONT font,
 
 // Labels and combos side by side without gaps: the first combo takes its mode's share of what
 // the labels leave, the steel-grade combo the rest.
-void CVnBarTypeSmartComboBox::relayout() {
+void CVnBarTypeSmartComboBox::relayout(bool byVisibility) {
     if (!m_hWnd) return;
     const LabelMeasures m = measure(*this, diameterLabelText, nameLabelText, steelgradeLabelText);
     CRect client;
     GetClientRect(&client);
     CVnStatic& label = firstLabel();
-    const CSize first = nameMode ? m.name : m.diameter;
-    const int wF = isShown(label) ? first.cx : 0;
-    const int w3 = isShown(steelgradeLabel) ? m.steelgrade.cx : 0;
+    const LabelPlace first = labelPlace(label, nameMode ? m.name : m.diameter, byVisibility);
+    const LabelPlace steelgrade = labelPlace(steelgradeLabel, m.steelgrade, byVisibility);
+    const int wF = first.size.cx, w3 = steelgrade.size.cx;
     const double r = nameMode ? kNameShare : kDiameterShare;
     const int shared = client.Width() - wF - w3;
     const int share = floorOf(shared * r);
 
     placeLabel(label, nameMode ? nameLabelText : diameterLabelText, 0, first);
     firstSide().combo.MoveWindow(wF, 0, share, kListHeight, TRUE);
-    placeLabel(steelgradeLabel, steelgradeLabelText, wF + share, m.steelgrade);
+    placeLabel(steelgradeLabel, steelgradeLabelText, wF + share, steelgrade);
     steelgradeCombo.MoveWindow(wF + share + w3, 0, floorOf(shared * (1 - r)), kListHeight, TRUE);
 }
 
@@ -124,10 +139,9 @@ void CVnBarTypeSmartComboBox::layoutSteelgradeAlone() {
     const LabelMeasures m = measure(*this, diameterLabelText, nameLabelText, steelgradeLabelText);
     CRect client;
     GetClientRect(&client);
-    const int w3 = m.steelgrade.cx;
-    steelgradeLabel.MoveWindow(0, kLabelTop, w3, m.steelgrade.cy + 4, TRUE);
-    steelgradeLabel.SetWindowText(steelgradeLabelText);
-    steelgradeCombo.MoveWindow(w3, 0, client.Width() - w3, kListHeight, TRUE);
+    placeLabel(steelgradeLabel, steelgradeLabelText, 0, {m.steelgrade, true});
+    steelgradeCombo.MoveWindow(m.steelgrade.cx, 0, client.Width() - m.steelgrade.cx, kListHeight,
+                               TRUE);
 }
 
 void CVnBarTypeSmartComboBox::SetLabels(CString diameterLabel_, CString nameLabel_,
@@ -136,7 +150,7 @@ void CVnBarTypeSmartComboBox::SetLabels(CString diameterLabel_, CString nameLabe
         diameterLabelText = diameterLabel_;
         nameLabelText = nameLabel_;
         steelgradeLabelText = steelgradeLabel_;
-        relayout();
+        relayout(false);
     });
 }
 
@@ -147,14 +161,14 @@ void CVnBarTypeSmartComboBox::SetVisibleLabels(bool diameter, bool name, bool st
             firstLabel().ModifyStyle(first ? 0 : WS_VISIBLE, first ? WS_VISIBLE : 0);
         if (steelgradeLabel.m_hWnd)
             steelgradeLabel.ModifyStyle(steelgrade ? 0 : WS_VISIBLE, steelgrade ? WS_VISIBLE : 0);
-        relayout();
+        relayout(true);
     });
 }
 
 void CVnBarTypeSmartComboBox::SetVisibleDiameter(bool bVisible) {
     rebar::guarded(BARTYPE_GUARD(SetVisibleDiameter), [&] {
         if (bVisible)
-            relayout();
+            relayout(false);
         else
             layoutSteelgradeAlone();
     });
@@ -163,7 +177,7 @@ void CVnBarTypeSmartComboBox::SetVisibleDiameter(bool bVisible) {
 void CVnBarTypeSmartComboBox::SetVisibleSteelgrade(bool bVisible) {
     rebar::guarded(BARTYPE_GUARD(SetVisibleSteelgrade), [&] {
         if (bVisible)
-            relayout();
+            relayout(false);
         else
             layoutSteelgradeAlone();
     });

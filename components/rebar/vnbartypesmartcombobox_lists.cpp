@@ -118,7 +118,11 @@ int CVnBarTypeSmartComboBox::selectText(Side s, const CString& text) {
     const int found = findShown(s, text);
     if (found == CB_ERR) return -1;
     if (s.kind == Kind::Name && found == s.combo.GetCurSel()) return -1;
-    if (s.kind == Kind::Steelgrade && found == s.combo.GetCurSel() && diameterCombo.GetCount() != 0)
+    // Re-selecting the family shown leaves the first combo and its selection alone while it holds
+    // items. That is the name combo in name mode, where the diameter combo has no window and
+    // would always count 0, so the family's names were refilled and the user's pick lost.
+    if (s.kind == Kind::Steelgrade && found == s.combo.GetCurSel() &&
+        firstSide().combo.GetCount() != 0)
         return -1;
     s.combo.SetCurSel(found);
     if (s.kind == Kind::Steelgrade) refillFirstCombo(text);

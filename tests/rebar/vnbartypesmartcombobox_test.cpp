@@ -183,16 +183,22 @@ TEST_F(BarType, ChildrenLieSideBySideFromTheLabelMeasures) {
         {kACI, "created without a name label", created, "0,2,0,15", "6,0,105,21", "111,2,170,15",
          "176,0,360,21"},
         {kNF, "labels changed",
-         [](CVnBarTypeSmartComboBox& c) { c.SetLabels(L"Nuance", L"", L"Ø"); }, "0,2,59,22",
-         "59,0,174,21", "174,2,186,22", "186,0,359,21"},
+         [](CVnBarTypeSmartComboBox& c) { c.SetLabels(L"Nuance", L"", L"Ø"); }, "0,2,59,18",
+         "59,0,174,21", "174,2,186,18", "186,0,359,21"},
         {kACI, "labels changed",
-         [](CVnBarTypeSmartComboBox& c) { c.SetLabels(L"", L"Nuance", L"Ø"); }, "0,2,59,22",
-         "59,0,160,21", "160,2,172,22", "172,0,359,21"},
+         [](CVnBarTypeSmartComboBox& c) { c.SetLabels(L"", L"Nuance", L"Ø"); }, "0,2,59,18",
+         "59,0,160,21", "160,2,172,18", "172,0,359,21"},
         {kNF, "first label hidden",
          [](CVnBarTypeSmartComboBox& c) { c.SetVisibleLabels(false, true, true); }, "0,2,12,15",
          "0,0,120,21", "120,2,179,22", "179,0,359,21"},
+        {kNF, "labels changed while the first is hidden",
+         [](CVnBarTypeSmartComboBox& c) {
+             c.SetVisibleLabels(false, true, true);
+             c.SetLabels(L"Ø", L"", L"Nuance");
+         },
+         "0,2,12,18", "12,0,127,21", "127,2,186,18", "186,0,359,21"},
         {kNF, "diameter hidden", [](CVnBarTypeSmartComboBox& c) { c.SetVisibleDiameter(false); },
-         "0,2,12,15", "18,0,126,21", "0,2,59,22", "59,0,360,21"},
+         "0,2,12,15", "18,0,126,21", "0,2,59,18", "59,0,360,21"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << WideToUtf8(c.standard) << ", " << c.what);
@@ -229,7 +235,7 @@ TEST_F(BarType, ListsAreSortedEachInItsOwnOrder) {
     }
 }
 
-TEST_F(BarType, DiametersOfOneNumberAreKeptOnceBySorting) {
+TEST_F(BarType, DiametersAreAddedOncePerTextUntilEmptiedAndSortedOncePerNumber) {
     ProbeCombo& control = make(kNF);
     control.SetSort(0);
     CStringList texts;
@@ -238,6 +244,9 @@ TEST_F(BarType, DiametersOfOneNumberAreKeptOnceBySorting) {
     EXPECT_EQ(shown(child(control, kDiameter)), (Texts{L"12", L"12.0", L"8"}));
     control.SortComboDiameter();
     EXPECT_EQ(shown(child(control, kDiameter)), (Texts{L"8", L"12"}));
+    control.ResetContentDiameter();
+    control.AddStringComboDiameter(L"12");
+    EXPECT_EQ(shown(child(control, kDiameter)), (Texts{L"12"}));
 }
 
 TEST_F(BarType, ImperialNamesAreShownWithANumberSignButAnsweredWithout) {
@@ -295,11 +304,30 @@ TEST_F(BarType, AFamilyPickedKeepsTheDiameterItHasOrSelectsTheFirst) {
     }
 }
 
-TEST_F(BarType, ReselectingTheSelectedFamilyLeavesTheDiametersAlone) {
+TEST_F(BarType, ReselectingTheSelectedFamilyLeavesTheFirstComboAlone) {
     ProbeCombo& control = filled(kNF, L"B500B");
     control.SetCurSelDiameter(CString(L"10"));
     EXPECT_EQ(control.SetCurSelSteelgrade(CString(L"b500b")), -1);
     EXPECT_EQ(selectedDiameter(control), CString(L"10"));
+    // In name mode the first combo is the name combo.
+    ProbeCombo& named = filled(L"ACI", L"Grade 60");
+    named.SetCurSelName(CString(L"4"));
+    EXPECT_EQ(named.SetCurSelSteelgrade(CString(L"Grade 60")), -1);
+    CString name;
+    named.GetCurSelName(name);
+    EXPECT_EQ(name, CString(L"4"));
+}
+
+// A whole steel-grade fill reads the fixed-diameter family TS last; the metric family shown
+// afterwards still answers in metres.
+TEST_F(BarType, TheFixedDiameterMarkIsThatOfTheFamilyShown) {
+    ProbeCombo& control = filled(kNF, L"B500B");
+    EXPECT_EQ(control.SetCurSelDiameter(0.010), 0);
+    double answer = 0;
+    control.GetCurSelDiameter(answer);
+    EXPECT_DOUBLE_EQ(answer, 0.010);
+    EXPECT_EQ(control.SetCurSelSteelgrade(CString(L"TS")), 0);
+    EXPECT_EQ(control.SetCurSelDiameter(7.0), 0) << "a fixed diameter is a plain number";
 }
 
 TEST_F(BarType, ACachedFamilyDoesNotSeeItsCatalogueChange) {
