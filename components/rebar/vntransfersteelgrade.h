@@ -61,6 +61,9 @@ private:
     double readColumn(CVnRebarSteelGrade& record, int col, bool fixedDiameter) const;
     // One column of the stored row, from what the grid holds or what the record had.
     void storeColumn(CVnRebarSteelGrade& record, int row, int col, bool modified, double& nominal);
+    // A value of column col as the grid shows it (SI at the transfer's scale), in the unit the
+    // catalogue stores that column in.
+    double toStored(int col, double value);
     void storeRecord(const CString& name, CVnRebarSteelGrade& record);
     void importRow(int row, bool fixedDiameter);
     CVnRebarSteelGrade* loadedRecord(int row, const CString& name) const;

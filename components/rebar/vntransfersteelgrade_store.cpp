@@ -87,16 +87,20 @@ void CVnTransferSteelGrade::storeColumn(CVnRebarSteelGrade& record, int row, int
     }
     // A relative mandrel typed here is a multiple of the nominal diameter already stored in
     // this pass, so it is in the stored unit already.
-    CVnUnit stored;
-    if (!(relative && modified && isMandrel(col)) && m_pCatalog &&
-        m_pCatalog->GetParameterUnit(m_family, column.stored, stored, m_scale)) {
-        const double coef = stored.GetCoef();
-        value *= col == kWeight    ? coef
-                 : col == kSection ? coef / (m_scale * m_scale)
-                                   : coef / m_scale;
-    }
+    if (!(relative && modified && isMandrel(col))) value = toStored(col, value);
     (record.*column.set)(value);
     if (col == 1) nominal = value;
+}
+
+double CVnTransferSteelGrade::toStored(int col, double value) {
+    CVnUnit stored;
+    if (!m_pCatalog ||
+        !m_pCatalog->GetParameterUnit(m_family, numeric(col).stored, stored, m_scale))
+        return value;
+    const double coef = stored.GetCoef();
+    return value * (col == kWeight    ? coef
+                    : col == kSection ? coef / (m_scale * m_scale)
+                                      : coef / m_scale);
 }
 
 void CVnTransferSteelGrade::storeRecord(const CString& name, CVnRebarSteelGrade& record) {
@@ -117,11 +121,12 @@ void CVnTransferSteelGrade::ImportAll() {
     m_pGrid->Redraw(GX_UPDATENOW, TRUE);
 }
 
-// Unlike StoreRow, every column is read from the grid and scaled by the stored unit's
-// coefficient alone. Two departures keep stored values intact:
-// - the text is parsed into SI before that coefficient applies: parsed in the column's own unit
-//   it would be converted twice (a 12 mm diameter stored as 12000), and a value not given ("-")
-//   is stored as the column's not-given value, as StoreRow stores it;
+// Unlike StoreRow, every column is read from the grid, without modified flags. Three choices
+// keep stored values intact:
+// - the text is parsed into SI and then converted into the stored unit as StoreRow converts it
+//   (the scale undone as the load applied it): parsed in the column's own unit it would be
+//   converted twice (a 12 mm diameter stored as 12000), and a value not given ("-") is stored
+//   as the column's not-given value, as StoreRow stores it;
 // - a cell that still shows what the load showed keeps the bar's stored value: the shown text
 //   is rounded to the unit's precision (a weight of 1.578 shows 1.58), and storing it would
 //   round every value of the family whenever a pending edit is imported.
@@ -129,7 +134,7 @@ void CVnTransferSteelGrade::importRow(int row, bool fixedDiameter) {
     const CString name = m_pGrid->GetValueAsString(row, 0);
     bool found = false;
     CVnRebarSteelGrade current;
-    if (m_pCatalog) current = m_pCatalog->GetSteelgrade(name, m_family, 1.0, found);
+    if (m_pCatalog) current = m_pCatalog->GetSteelgrade(name, m_family, m_scale, found);
     CVnRebarSteelGrade* loaded = loadedRecord(row, name);
     CVnRebarSteelGrade record;
     record.setFamily(m_family);
@@ -143,7 +148,7 @@ void CVnTransferSteelGrade::importRow(int row, bool fixedDiameter) {
         const bool asLoaded =
             found && loaded &&
             text == CVnCellDataExchangeUnit::Format(unit, readColumn(*loaded, c, relative));
-        double value = asLoaded ? (current.*numeric(c).get)()
+        double value = asLoaded ? readColumn(current, c, false)
                                 : unit->String2Double(cellText(m_pGrid, row, c), nullptr, 1);
         if (c == 1) nominal = value;
         if (c != 1 && value < kNotGivenBelow) {
@@ -151,10 +156,7 @@ void CVnTransferSteelGrade::importRow(int row, bool fixedDiameter) {
             continue;
         }
         if (relative && !asLoaded) value *= nominal;
-        CVnUnit stored;
-        if (m_pCatalog && m_pCatalog->GetParameterUnit(m_family, numeric(c).stored, stored, 1.0))
-            value *= stored.GetCoef();
-        (record.*numeric(c).set)(value);
+        (record.*numeric(c).set)(toStored(c, value));
     }
     storeRecord(name, record);
 }

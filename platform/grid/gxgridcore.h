@@ -160,7 +160,13 @@ private:
 
     // Deferred work the grid posts to its own window, run after the parent has heard of an
     // ended edit (so that the parent still sees the edited cell as current).
-    enum class Deferred : WPARAM { Commit = 1, MoveUp, MoveDown, MoveLeft, MoveRight };
+    enum class Deferred : WPARAM { Commit = 1, MoveUp, MoveDown, MoveLeft, MoveRight, Click };
+    // A click that ended an edit, handled once the parent has heard of the edit.
+    struct DeferredClick {
+        UINT nFlags = 0;
+        CPoint pt;
+        bool bDouble = false;
+    };
 
     CGXData* data() const { return m_pParam->GetData(); }
     ROWCOL firstDataRow() const { return m_layout.rows.headers + 1; }
@@ -212,6 +218,7 @@ private:
     ROWCOL m_nCurCol = GX_INVALID;
     std::set<ROWCOL> m_selectedRows;
     ROWCOL m_nSelAnchor = GX_INVALID;
+    DeferredClick m_deferredClick;
     std::unique_ptr<CGXControl> m_pControl;
     bool m_bReadOnly = false;
     bool m_bToolTips = false;

@@ -154,6 +154,9 @@ void CGXGridCore::runDeferred(Deferred action) {
         case Deferred::MoveRight:
             moveCurrentCell(0, 1);
             break;
+        case Deferred::Click:
+            onLButtonDown(m_deferredClick.nFlags, m_deferredClick.pt, m_deferredClick.bDouble);
+            break;
     }
 }
 

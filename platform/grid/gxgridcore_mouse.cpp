@@ -26,7 +26,14 @@ void CGXGridCore::onLButtonDown(UINT nFlags, CPoint pt, bool bDouble) {
     }
     if (hit == GX_NOHIT) return;
     bool bOnEdited = IsActiveCurrentCell() && IsCurrentCell(nRow, nCol);
-    if (IsActiveCurrentCell() && !bOnEdited && !TransferCurrentCell()) return;
+    if (IsActiveCurrentCell() && !bOnEdited) {
+        // The click ends the edit. The parent hears of it (WM_USER + 5, posted) while the edited
+        // cell is still current, and the click is handled after that, as Tab and arrows are.
+        if (!TransferCurrentCell()) return;
+        m_deferredClick = {nFlags, pt, bDouble};
+        postDeferred(Deferred::Click);
+        return;
+    }
     if (!bOnEdited) m_pGridWnd->SetFocus();
     // A FALSE answer from the overridable means the click was dealt with there.
     bool bGo = bDouble ? OnLButtonDblClkRowCol(nRow, nCol, nFlags, pt)

@@ -31,8 +31,8 @@ struct CVnGridColumn {
     CString m_strDefault;
     // Choice columns: the entries separated by "\n".
     CString m_strChoices;
-    // Unit columns: the accepted values and the value new rows start with, in SI; the range
-    // is open at ±kVnGridOpenBound.
+    // Unit columns: the accepted values and the value an empty cell stands for, in SI; the
+    // range is open at ±kVnGridOpenBound.
     double m_dMin = -kVnGridOpenBound;
     double m_dMax = kVnGridOpenBound;
     double m_dDefault = 0.0;

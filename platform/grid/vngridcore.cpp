@@ -1,6 +1,7 @@
 // Construction, coordinates, rows, the current cell and the check of typed texts.
 #include "grid/vngridcore.h"
 
+#include "grid/gxrange.h"
 #include "grid/vngridcontroller.h"
 #include "win/diagnostics.h"
 
@@ -44,14 +45,19 @@ int CVnGridCore::GetCCount() {
 BOOL CVnGridCore::AddRow() {
     const int nRow = GetRCount();
     if (!InsertRows(gridRow(nRow), 1, GX_INVALIDATE)) return FALSE;
-    for (int c = 0; c < GetCCount(); ++c)
-        if (const CVnGridColumn* column = GetGridColumn(c)) SetValue(nRow, c, startText(*column));
+    for (int c = 0; c < GetCCount(); ++c) {
+        const CVnGridColumn* column = GetGridColumn(c);
+        if (column && column->m_nKind == VNGRID_KIND_TEXT) SetValue(nRow, c, column->m_strDefault);
+    }
     return TRUE;
 }
 
 BOOL CVnGridCore::RemoveRow(ROWCOL nRow) {
-    if (nRow < gridRow(0)) return FALSE;
-    return RemoveRows(nRow, nRow, GX_INVALIDATE);
+    if (nRow < gridRow(0) || !RemoveRows(nRow, nRow, GX_INVALIDATE)) return FALSE;
+    // The application removes rows one by one after the user chose them (a transfer removing
+    // bars): rows it kept, a bar in use say, must not go with a RemoveSelectedRows that follows.
+    SelectRange(CGXRange().SetTable(), FALSE);
+    return TRUE;
 }
 
 BOOL CVnGridCore::RemoveSelectedRows() {

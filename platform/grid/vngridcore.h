@@ -73,11 +73,12 @@ public:
     int GetRCount();
     int GetCCount();
     CVnGridRowManager* GetRowManager() { return &m_rowManager; }
-    // Appends a data row whose cells hold their columns' start values. The editors add rows
-    // at the end only, so InsertRow appends as well.
+    // Appends a data row: text columns hold their start text, the other cells are empty (an
+    // empty unit cell reads as its column's start value). The editors add rows at the end
+    // only, so InsertRow appends as well.
     BOOL AddRow();
     BOOL InsertRow() { return AddRow(); }
-    // Removes one grid row (titles counted).
+    // Removes one grid row (titles counted) and ends the row selection.
     BOOL RemoveRow(ROWCOL nRow);
     // Removes the rows selected by their titles; FALSE when none is selected.
     BOOL RemoveSelectedRows();
@@ -85,7 +86,8 @@ public:
 
     // Cells, in data coordinates.
     CString GetValueAsString(int nRow, int nCol);
-    // In the column's unit; "-" (not given) reads as -1.0.
+    // In the column's unit; "-" (not given) reads as -1.0, an empty unit cell as the column's
+    // start value.
     double GetValueAsDouble(int nRow, int nCol);
     BOOL SetValue(int nRow, int nCol, LPCTSTR pszValue);
     // In the column's unit, shown with its precision.
@@ -118,7 +120,6 @@ private:
     ROWCOL gridCol(int nCol) const { return static_cast<ROWCOL>(nCol) + GetHeaderCols() + 1; }
     int appendColumn(std::unique_ptr<CVnGridColumn> column);
     void applyColumnStyle(int nCol);
-    CString startText(const CVnGridColumn& column) const;
 
     CVnGridValidator m_validator;
     CVnGridRowManager m_rowManager;

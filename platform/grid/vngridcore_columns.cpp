@@ -1,6 +1,5 @@
 // Columns: their descriptors, titles, styles, units and widths.
 #include "grid/gxrange.h"
-#include "grid/vncelldataexchangeunit.h"
 #include "grid/vngridcore.h"
 #include "win/diagnostics.h"
 
@@ -88,17 +87,6 @@ void CVnGridCore::applyColumnStyle(int nCol) {
 void CVnGridCore::ApplyRowStyle() {
     for (int c = 0; c < m_validator.GetColumnCount(); ++c) applyColumnStyle(c);
     Redraw(GX_INVALIDATE);
-}
-
-CString CVnGridCore::startText(const CVnGridColumn& column) const {
-    switch (column.m_nKind) {
-        case VNGRID_KIND_UNIT:
-            return CVnCellDataExchangeUnit::Format(column.m_pUnit, column.m_dDefault);
-        case VNGRID_KIND_TEXT:
-            return column.m_strDefault;
-        default:
-            return CString();
-    }
 }
 
 void CVnGridCore::SetColumnUnit(int nCol, const CVnUnit& unit) {

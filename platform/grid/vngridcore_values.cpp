@@ -19,8 +19,13 @@ double CVnGridCore::GetValueAsDouble(int nRow, int nCol) {
     CString text = GetValueAsString(nRow, nCol);
     text.Trim();
     if (text == L"-") return -1.0;
-    if (const CVnUnit* unit = unitOf(GetGridColumn(nCol)))
-        return unit->String2Double(text, nullptr, 0);
+    const CVnGridColumn* column = GetGridColumn(nCol);
+    if (const CVnUnit* unit = unitOf(column)) {
+        if (!text.IsEmpty()) return unit->String2Double(text, nullptr, 0);
+        double start = column->m_dDefault;
+        unit->SI2Double(start, 1);
+        return start;
+    }
     return CGXStyle().SetValue(text).GetDoubleValue();
 }
 

@@ -16,8 +16,9 @@ bool validText(const CVnGridColumn& column, const CString& text) {
     return true;
 }
 
-// "-" stands for a value not given. Numbers are read in the column's unit (a unit typed after
-// them is honoured) and compared with the range in SI.
+// "-", or -1 in the column's unit, stands for a value not given, whatever the range. Numbers
+// are read in the column's unit (a unit typed after them is honoured) and compared with the
+// range in SI.
 bool validNumber(const CVnGridColumn& column, const CString& text) {
     CString trimmed(text);
     trimmed.Trim();
@@ -27,6 +28,7 @@ bool validNumber(const CVnGridColumn& column, const CString& text) {
     int error = 0;
     double si = unit.String2Double(trimmed, &error, 1);
     if (error != 0) return false;
+    if (unit.String2Double(trimmed, nullptr, 0) == -1.0) return true;
     if (!isOpen(column.m_dMin) && si < column.m_dMin) return false;
     if (!isOpen(column.m_dMax) && si > column.m_dMax) return false;
     return true;

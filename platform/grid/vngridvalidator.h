@@ -1,7 +1,7 @@
 // The columns of a CVnGridCore and the check of what a person types into them: a text column
 // takes texts of its characters up to its length, a choice column one of its entries, a unit
-// column "-" (not given) or a number in its unit within its range. Columns are counted from 0,
-// the first data column.
+// column "-" or -1 (not given) or a number in its unit within its range. Columns are counted
+// from 0, the first data column.
 #pragma once
 
 #include <memory>

@@ -1,5 +1,6 @@
 // What a person does in a grid, through the scripted user: editing cells, picking from choice
 // lists, selecting rows by their titles, scrolling.
+#include <functional>
 #include <string>
 
 #include "gridfixture.h"
@@ -71,27 +72,28 @@ TEST_F(GridEditTest, F2AndDoubleClickEditTheTextAlreadyThere) {
 }
 
 // The parent hears of the edit while the edited cell is still current; the move follows.
-TEST_F(GridEditTest, TabAndArrowsEndTheEditAndMove) {
+TEST_F(GridEditTest, TabArrowsAndClicksEndTheEditAndMove) {
     struct Case {
-        UINT vk;
-        UINT modifiers;
+        const char* what;
+        std::function<void()> act;
         ROWCOL row, col;
-    } cases[] = {{VK_TAB, user::kNone, 3, 3},
-                 {VK_TAB, user::kShift, 3, 1},
-                 {VK_DOWN, user::kNone, 4, 2},
-                 {VK_UP, user::kNone, 2, 2}};
+    } cases[] = {{"Tab", [&] { person().Press(VK_TAB); }, 3, 3},
+                 {"Shift+Tab", [&] { person().Press(VK_TAB, user::kShift); }, 3, 1},
+                 {"Down", [&] { person().Press(VK_DOWN); }, 4, 2},
+                 {"Up", [&] { person().Press(VK_UP); }, 2, 2},
+                 {"a click", [&] { clickCell(4, 3); }, 4, 3}};
     for (const auto& c : cases) {
         grid.SetCurrentCell(3, 2);
         parent.notices.clear();
         person().Type(std::to_wstring(c.row * 100 + c.col));  // a value the cell has not had
-        person().Press(c.vk, c.modifiers);
+        c.act();
         ROWCOL row = 0, col = 0;
         grid.GetCurrentCell(row, col);
-        EXPECT_EQ(row * 100 + col, c.row * 100 + c.col) << c.vk;
-        ASSERT_EQ(parent.notices.size(), 2u);
-        EXPECT_EQ(parent.notices[0].message, UINT(WM_GX_ENDEDITING));
-        EXPECT_EQ(parent.notices[0].row * 100 + parent.notices[0].col, 302u);
-        EXPECT_EQ(parent.notices[1].message, UINT(WM_GX_SELCHANGED));
+        EXPECT_EQ(row * 100 + col, c.row * 100 + c.col) << c.what;
+        ASSERT_EQ(parent.notices.size(), 2u) << c.what;
+        EXPECT_EQ(parent.notices[0].message, UINT(WM_GX_ENDEDITING)) << c.what;
+        EXPECT_EQ(parent.notices[0].row * 100 + parent.notices[0].col, 302u) << c.what;
+        EXPECT_EQ(parent.notices[1].message, UINT(WM_GX_SELCHANGED)) << c.what;
     }
 }
 

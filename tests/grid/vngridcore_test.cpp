@@ -58,12 +58,12 @@ TEST_F(VnGridCoreTest, NumbersAreWrittenAndReadInTheColumnsUnit) {
     EXPECT_DOUBLE_EQ(grid->GetValueAsDouble(0, 2), 0.395);
 }
 
-TEST_F(VnGridCoreTest, AddedRowsStartFromTheColumnsStartValues) {
-    grid->AddRow();
+// The editors' trailing and new rows show nothing until the user types.
+TEST_F(VnGridCoreTest, AddedRowsAreEmptyAndTheirNumbersReadAsTheStartValue) {
+    grid->InsertRow();
     ASSERT_EQ(grid->GetRCount(), 1);
-    EXPECT_EQ(grid->GetValueAsString(0, 0), CString(L""));
-    EXPECT_EQ(grid->GetValueAsString(0, 1), CString(L"0.0"));
-    EXPECT_EQ(grid->GetValueAsString(0, 2), CString(L"0.00"));
+    for (int c = 0; c < 3; ++c) EXPECT_EQ(grid->GetValueAsString(0, c), CString(L"")) << c;
+    EXPECT_DOUBLE_EQ(grid->GetValueAsDouble(0, 1), 0.0);
 }
 
 TEST_F(VnGridCoreTest, SelectedRowsAndAllRowsAreRemoved) {
@@ -76,6 +76,17 @@ TEST_F(VnGridCoreTest, SelectedRowsAndAllRowsAreRemoved) {
     grid->RemoveAllRows();
     EXPECT_EQ(grid->GetRCount(), 0);
     EXPECT_EQ(grid->GetRowCount(), 1u) << "the title rows stay";
+}
+
+// A transfer removes the chosen rows whose bars went, one by one, before the dialog removes the
+// selected rows: a row kept (a bar in use) stays.
+TEST_F(VnGridCoreTest, RowsRemovedOneByOneEndTheSelection) {
+    rows({{L"HA8", L"8.0", L"0.395"}, {L"HA10", L"10.0", L"0.617"}, {L"HA12", L"12.0", L"0.888"}});
+    grid->SelectRange(CGXRange().SetRows(2, 3));
+    ASSERT_TRUE(grid->RemoveRow(2));
+    EXPECT_FALSE(grid->RemoveSelectedRows());
+    ASSERT_EQ(grid->GetRCount(), 2);
+    EXPECT_EQ(grid->GetValueAsString(0, 0), CString(L"HA10"));
 }
 
 TEST_F(VnGridCoreTest, TheCurrentCellAndRowTitlesCountDataRows) {
@@ -108,7 +119,7 @@ TEST_F(VnGridCoreTest, TypedTextsAreCheckedAgainstTheColumn) {
     } cases[] = {
         {0, L"HA12", true}, {0, L"HA123456789", false}, {1, L"-", true},   {1, L"-1e100", true},
         {1, L"abc", false}, {1, L"12 kg", false},       {2, L"-2", false}, {2, L"0", true},
-        {2, L"1.2", true},
+        {2, L"1.2", true},  {2, L"-1", true},
     };
     rows({{L"HA8", L"8.0", L"0.395"}});
     auto& person = user::ScriptedUser::Get();

@@ -107,8 +107,8 @@ protected:
     }
 
     // The dialog's grid for a family, mandrels in the stored unit or, with multiples, as plain
-    // numbers; then loaded.
-    void show(const wchar_t* family, bool multiples = false) {
+    // numbers; then loaded at the given scale.
+    void show(const wchar_t* family, bool multiples = false, double scale = 1.0) {
         grid->SetNewCoordinates(2, 1);
         grid->SetRCount(0);
         grid->SetColCount(15);
@@ -121,7 +121,7 @@ protected:
             grid->AddColumn(L"", 5, unit, -1.7976931348623157e+150, 1.7976931348623157e+150, 0.0,
                             2);
         }
-        transfer = std::make_unique<CVnTransferSteelGrade>(grid, catalog.get(), family, 1.0);
+        transfer = std::make_unique<CVnTransferSteelGrade>(grid, catalog.get(), family, scale);
         grid->SetGridTransfert(transfer.get());
         transfer->Load(true, &records);
     }
@@ -257,6 +257,23 @@ TEST_F(Transfer, ImportAllStoresEveryRowInTheStoredUnitsOnce) {
     EXPECT_EQ(stored(L"FE500 HA", L"12", 6), -1.0);
     EXPECT_EQ(stored(L"FE500 HA", L"16", 7), 1.578);
     EXPECT_EQ(stored(L"FE500 HA", L"8", 13), 12.0) << "m";
+}
+
+// At a scale of 2 lengths show doubled and sections quadrupled; a typed value is stored with
+// the scale undone, as StoreRow stores it, and untouched cells keep their stored values.
+TEST_F(Transfer, ImportAllUndoesTheScaleOfTypedValues) {
+    show(L"FE500 HA", false, 2.0);
+    ASSERT_EQ(grid->GetValueAsString(1, 4), CString(L"96.00"));
+    grid->SetValue(1, 4, L"100");  // mm
+    grid->SetValue(1, 7, L"1");    // kg/m, shown unscaled
+    grid->SetValue(1, 8, L"400");  // mm2
+    transfer->ImportAll();
+    const struct {
+        int col;
+        double stored;
+    } cases[] = {{1, 12.0}, {4, 50.0}, {5, 48.0}, {7, 1.0}, {8, 100.0}, {13, 12.0}};
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(stored(L"FE500 HA", L"12", c.col), c.stored) << kStoredColumn[c.col];
 }
 
 TEST_F(Transfer, ABarInUseIsReportedAndStopsTheRemovalUnlessARowWentBefore) {
