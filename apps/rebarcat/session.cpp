@@ -71,8 +71,11 @@ HostSession::HostSession(const std::optional<std::string>& catalogFile, Purpose 
     cadhost::createDocument(L"rebarcat.dwg");
 }
 
-// The lock is released after the drawing closes the catalogue, as the members go.
+// The host forgets the drawing's catalogue caches before it closes the drawing: the next
+// session's drawing may get the same address and would otherwise be served this catalogue's
+// units. The lock is released after the drawing closes the catalogue, as the members go.
 HostSession::~HostSession() {
+    CVnRebarSteelGradeCatalog::clearMaps(nullptr);
     cadhost::reset();
 }
 
