@@ -49,21 +49,16 @@ std::wstring wide(const fs::path& file) {
 }
 
 // Writable copies of the samples, in a folder of the test's own.
-class Scratch {
+class Scratch : public testsupport::TempFolder {
 public:
-    fs::path file(const std::string& name) const { return folder_ / name; }
     // A copy of a sample, with `change` applied to its bytes.
     fs::path copy(const char* sample, const std::string& name,
                   const std::function<void(std::string&)>& change = {}) const {
         std::string bytes = readFile(kSamples / sample);
         if (change) change(bytes);
-        testsupport::writeFile(file(name), bytes);
-        return file(name);
+        testsupport::writeFile(*this / name, bytes);
+        return *this / name;
     }
-    std::set<std::string> listing() const { return folder_.listing(); }
-
-private:
-    testsupport::TempFolder folder_;
 };
 // ---- What mdb-export prints -------------------------------------------------------------------
 
@@ -213,36 +208,6 @@ TEST(AccessImport, ServesEveryTableColumnAndRowAsMdbExportPrintsThem) {
     expectServesWhatMdbExportPrints(kSamples / kJet4);
 }
 
-TEST(AccessImport, KeepsNumbersExactDatesInIsoFormAndTextsInEveryScript) {
-    REQUIRE_SAMPLES();
-    TableStore store;
-    ASSERT_TRUE(store.open(wide(kSamples / kJet3))) << WideToUtf8(store.lastError());
-    Row row;
-    ASSERT_TRUE(store.row(L"Table1", 1, row));
-    // Byte, Integer and Long Integer are whole numbers; Double and Currency the stored values.
-    EXPECT_EQ(row[L"C"], Cell(2LL));
-    EXPECT_EQ(row[L"D"], Cell(222LL));
-    EXPECT_EQ(row[L"E"], Cell(333333333LL));
-    EXPECT_EQ(row[L"F"], Cell(444.555));
-    EXPECT_EQ(row[L"H"], Cell(3.5));
-    EXPECT_EQ(row[L"G"], Cell(std::wstring(L"1974-09-21 00:00:00")));
-    EXPECT_EQ(row[L"I"], Cell(1LL)) << "Yes";
-    ASSERT_TRUE(store.row(L"Table1", 0, row));
-    EXPECT_EQ(row[L"I"], Cell(0LL)) << "No";
-    EXPECT_EQ(row[L"G"], Cell(std::wstring(L"1981-12-12 00:00:00")));
-
-    ASSERT_TRUE(store.open(wide(kSamples / kJet4))) << WideToUtf8(store.lastError());
-    std::vector<Cell> texts;
-    ASSERT_TRUE(store.column(L"Table", L"Unicode", texts));
-    ASSERT_EQ(texts.size(), 8u);
-    EXPECT_EQ(texts[1], Cell(std::wstring(L"ääkkösiä")));
-    EXPECT_EQ(texts[2], Cell(std::wstring(L"Мир")));
-    EXPECT_EQ(texts[4], Cell(std::wstring(L"漢字仮名交じり文")));
-    const auto& latin = std::get<std::wstring>(texts[7]);
-    EXPECT_NE(latin.find(L"ÀÁÂÃÄÅÆÇÈÉ"), std::wstring::npos);
-    EXPECT_EQ(latin.back(), L'ÿ');
-}
-
 // A Double keeps its bits: libmdb's text of 0.1 + 0.2 has too few digits to give it back.
 TEST(AccessImport, DoublesKeepEveryBitThatWasStored) {
     REQUIRE_SAMPLES();
@@ -269,21 +234,12 @@ fs::path withEmptyCells(const Scratch& scratch) {
     });
 }
 
-// How texts and numbers match is the container's own; here only that empty cells read as empty,
-// through the store and through the container the catalogue reads.
+// How an empty cell reads through the container is the container's own; here, that the store
+// serves the cells Access holds as null as empty.
 TEST(AccessImport, EmptyCellsReadAsEmpty) {
     REQUIRE_SAMPLES();
     Scratch scratch;
-    const fs::path file = withEmptyCells(scratch);
-    expectServesWhatMdbExportPrints(file);
-
-    VNTLMdbContainer container;
-    ASSERT_TRUE(container.Initialize(CString(wide(file).c_str())))
-        << WideToUtf8(container.getLastError().GetString());
-    VNTLMdbContainer::Row row;
-    ASSERT_EQ(container.getTableLine(L"Table1", L"A", COleVariant(L"ABCDEFG"), row), 1);
-    for (const wchar_t* column : {L"B", L"F", L"H"}) EXPECT_EQ(row[column].vt, VT_EMPTY) << column;
-    EXPECT_EQ(row[L"E"].lVal, 333333333);
+    expectServesWhatMdbExportPrints(withEmptyCells(scratch));
 }
 
 // ---- Never written ----------------------------------------------------------------------------
@@ -301,19 +257,15 @@ TEST(AccessImport, EditsStayInMemoryAndSaveIsRefusedLeavingTheFileAsItWas) {
 
     EXPECT_FALSE(container.SaveDatabase(0));
     const std::wstring reason = container.getLastError().GetString();
-    EXPECT_NE(reason.find(L"is an Access file, which is read-only here"), std::wstring::npos)
-        << WideToUtf8(reason);
-    EXPECT_NE(reason.find(L"rebarcat convert"), std::wstring::npos);
-    EXPECT_NE(reason.find(wide(file)), std::wstring::npos);
+    for (const std::wstring& part : {std::wstring(L"is an Access file, which is read-only here"),
+                                     std::wstring(L"rebarcat convert"), wide(file)})
+        EXPECT_NE(reason.find(part), std::wstring::npos) << WideToUtf8(reason);
     EXPECT_EQ(readFile(file), before);
     EXPECT_EQ(scratch.listing(), std::set<std::string>{"Catalogue.mdb"}) << "no file left behind";
 
     CStringArray texts;
     ASSERT_TRUE(container.getColumnAsString(L"Table1", L"B", texts));
     EXPECT_EQ(texts[0], L"changed") << "the edit is still served";
-    int rows = 0, cols = 0;
-    ASSERT_TRUE(container.getTableLinesColumnsCount(L"Table3", rows, cols));
-    EXPECT_EQ(rows, 1);
 }
 
 // ---- Damaged files ----------------------------------------------------------------------------
@@ -326,13 +278,11 @@ std::set<std::string> children() {
     return found;
 }
 
-TEST(AccessImport, DamagedFilesAreRefusedWithAReasonAndTheStoreKeepsWhatItHad) {
+// That a refused file leaves the store serving what it had is the store's own.
+TEST(AccessImport, DamagedFilesAreRefusedWithAReasonAndNoReaderIsLeftBehind) {
     REQUIRE_SAMPLES();
     Scratch scratch;
     TableStore store;
-    ASSERT_TRUE(store.open(wide(kSamples / kJet4)));
-    std::vector<Cell> served;
-    ASSERT_TRUE(store.column(L"Table", L"Unicode", served));
     const auto before = children();
 
     auto cut = [](std::size_t size) { return [size](std::string& bytes) { bytes.resize(size); }; };
@@ -365,10 +315,6 @@ TEST(AccessImport, DamagedFilesAreRefusedWithAReasonAndTheStoreKeepsWhatItHad) {
                     reason.find(L"cannot be read") != std::wstring::npos)
             << WideToUtf8(reason);
         EXPECT_NE(reason.find(wide(file)), std::wstring::npos) << WideToUtf8(reason);
-        std::vector<Cell> still;
-        ASSERT_TRUE(store.column(L"Table", L"Unicode", still));
-        EXPECT_EQ(still, served);
-        EXPECT_EQ(store.path(), wide(kSamples / kJet4));
     }
     EXPECT_EQ(children(), before) << "every reader was reaped";
 }

@@ -1,24 +1,19 @@
 // Inputs the fuzzers (fuzz/) found faults with, kept so the faults stay fixed. Each case feeds
 // its input through the path the harness took and checks the outcome a user would see.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <stdlib.h>
 
 #include <cmath>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "support/cstring_printer.h"
-#include "vntl/sqlitedb.h"
+#include "support/sqlfixture.h"
 #include "vntl/vntlmdbcontainer.h"
 #include "vntl/vnunit.h"
 #include "vntl/vnunitmanager.h"
 #include "win/utf8.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 CVnUnit unitOf(const wchar_t* text, int format, int precision) {
     CVnUnit unit;
@@ -36,34 +31,6 @@ std::string utf8(const CString& text) {
 CString shown(const CVnUnit& unit, double value) {
     return unit.Double2String(nullptr, value, 0, nullptr, 1, 1, 0);
 }
-
-// A catalogue file built from SQL, in a folder of its own.
-class ScratchCatalogue {
-public:
-    explicit ScratchCatalogue(const char* sql) {
-        std::string pattern = (fs::temp_directory_path() / "fuzzregress-XXXXXX").string();
-        dir_ = ::mkdtemp(pattern.data());
-        file_ = dir_ / "Fuzz.mdb";
-        sqlite3* db = nullptr;
-        EXPECT_EQ(sqlite3_open(file_.c_str(), &db), SQLITE_OK);
-        char* error = nullptr;
-        EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, &error), SQLITE_OK)
-            << (error != nullptr ? error : "");
-        sqlite3_free(error);
-        sqlite3_close(db);
-    }
-    ~ScratchCatalogue() {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-    ScratchCatalogue(const ScratchCatalogue&) = delete;
-    ScratchCatalogue& operator=(const ScratchCatalogue&) = delete;
-    CString path() const { return CString(file_.c_str()); }
-
-private:
-    fs::path dir_;
-    fs::path file_;
-};
 
 // fuzz_units: "55544444444999…9'" (53 digits, in feet) in millimetres with eight decimals is
 // shown with 56 digits before the point, and that text was refused when read back: the reader
@@ -101,22 +68,18 @@ TEST(FuzzRegressions, AValueTooLongToReadBackIsShownInItsShortestDigits) {
 // arrives as 2^63, a real too large for any integer) converted it regardless, which is
 // undefined. Such a cell now reads as 0, like an empty one; ordinary values are unchanged.
 TEST(FuzzRegressions, IntegerColumnReadsOfNumbersBeyondTheIntegersGiveZero) {
-    ScratchCatalogue file(
-        "CREATE TABLE \"T\" (\"N\");"
-        "INSERT INTO \"T\" VALUES (9223372036854775807), (1e300), (-1e19), (7), (-1), (2.9),"
-        " ('12'), (NULL);");
+    testsupport::TempFolder folder;
+    testsupport::buildDatabase(folder / "Fuzz.mdb",
+                               "CREATE TABLE \"T\" (\"N\");"
+                               "INSERT INTO \"T\" VALUES (9223372036854775807), (1e300), (-1e19),"
+                               " (7), (-1), (2.9), (NULL);");
     VNTLMdbContainer container;
-    ASSERT_TRUE(container.Initialize(file.path())) << utf8(container.getLastError());
+    ASSERT_TRUE(container.Initialize(CString((folder / "Fuzz.mdb").c_str())))
+        << utf8(container.getLastError());
     CDWordArray values;
     ASSERT_TRUE(container.getColumnAsLong(L"T", L"N", values));
-    ASSERT_EQ(values.GetSize(), 8);
-    EXPECT_EQ(values[0], 0u);
-    EXPECT_EQ(values[1], 0u);
-    EXPECT_EQ(values[2], 0u);
-    EXPECT_EQ(values[3], 7u);
-    EXPECT_EQ(values[4], 0xFFFFFFFFu);
-    EXPECT_EQ(values[5], 2u);
-    EXPECT_EQ(values[7], 0u);
+    EXPECT_EQ(std::vector<DWORD>(values.GetData(), values.GetData() + values.GetSize()),
+              (std::vector<DWORD>{0, 0, 0, 7, 0xFFFFFFFFu, 2, 0}));
 }
 
 }  // namespace

@@ -1,17 +1,13 @@
 #include "vntl/tablestore.h"
 
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
-#include <functional>
-#include <optional>
 #include <set>
 #include <string>
 
-#include "support/childreport.h"
 #include "support/sqlfixture.h"
 
 namespace {
@@ -32,13 +28,6 @@ fs::path build(const testsupport::TempFolder& folder, const std::string& sql,
     fs::create_directories(target.parent_path());
     testsupport::buildDatabaseFromFile(target, fs::path(VNTL_FIXTURES) / sql);
     return target;
-}
-
-std::set<std::string> listing(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
 }
 
 std::vector<Cell> column(vntl::TableStore& store, const std::wstring& table,
@@ -70,22 +59,6 @@ std::vector<std::vector<std::vector<Cell>>> dump(vntl::TableStore& store) {
         }
     }
     return all;
-}
-
-// A save in a forked child that first takes the conditions `setup` gives it: whether it
-// succeeded and the store's reason, or nothing when the child could not take them.
-struct SaveOutcome {
-    bool ok = false;
-    std::wstring reason;
-};
-std::optional<SaveOutcome> saveInChild(vntl::TableStore& store,
-                                       const std::function<bool()>& setup) {
-    const auto report = testsupport::reportFromChild([&]() -> std::wstring {
-        if (!setup()) return L"S";
-        return (store.save() ? L"1" : L"0") + store.lastError();
-    });
-    if (!report || report->empty() || (*report)[0] == L'S') return std::nullopt;
-    return SaveOutcome{(*report)[0] == L'1', report->substr(1)};
 }
 
 // A store opened on a file built from catalogue.sql, in a folder of the test's own.
@@ -294,41 +267,6 @@ TEST_F(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
         EXPECT_EQ(store.path(), good.wstring());
         EXPECT_EQ(dump(store), served);
     }
-}
-
-TEST_F(TableStore, FailedSaveLeavesThePreviousFileAsItWas) {
-    const fs::path folder = scratch / "ro";
-    const fs::path file = build(scratch, "catalogue.sql", "ro/catalogue.mdb");
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    const std::string before = readFile(file);
-    ASSERT_TRUE(store.open(file.wstring()));
-    ASSERT_TRUE(store.setColumn(L"Units", L"Factor", {2.0, 20.0, 2000.0}));
-    const auto edited = dump(store);
-
-    // A full disk is the crash-safety tests' concern; here, a folder nobody may write into.
-    fs::permissions(folder,
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-    // Root runs the attempt as an unprivileged user.
-    const auto readOnly = saveInChild(store, [] {
-        if (::geteuid() != 0) return true;
-        return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
-    });
-    if (!readOnly) GTEST_SKIP() << "cannot take away the right to write the folder";
-    EXPECT_FALSE(readOnly->ok);
-    EXPECT_NE(readOnly->reason.find(L"Permission denied"), std::wstring::npos);
-    EXPECT_EQ(readFile(file), before);
-    EXPECT_EQ(listing(folder), std::set<std::string>{"catalogue.mdb"});
-
-    // The edits are still there to be saved once the folder is writable again.
-    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
-    ASSERT_TRUE(store.save());
-    EXPECT_EQ(listing(folder), std::set<std::string>{"catalogue.mdb"});
-    EXPECT_EQ(fs::status(file).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    vntl::TableStore reopened;
-    ASSERT_TRUE(reopened.open(file.wstring()));
-    EXPECT_EQ(dump(reopened), edited);
 }
 
 }  // namespace

@@ -67,8 +67,6 @@ TEST(CVnUnit, CoefficientsMatchThePublishedConversions) {
     for (const auto& u : units) {
         EXPECT_DOUBLE_EQ(unitOf(u.text).GetCoef(), u.coef) << WideToUtf8(u.text);
     }
-    EXPECT_NEAR(1 / unitOf(L"lb/ft").GetCoef(), 1.488164, 5e-7);
-    EXPECT_EQ(CVnUnit().GetCoef(), 1.0);
 
     // Typed in one unit and read in another, the conversions are the exact ones.
     EXPECT_EQ(parse(unitOf(L"mm"), L"1 in").value, 25.4);
@@ -77,12 +75,6 @@ TEST(CVnUnit, CoefficientsMatchThePublishedConversions) {
     EXPECT_EQ(parse(unitOf(L"kg"), L"1 lb").value, 0.45359237);
     EXPECT_NEAR(parse(unitOf(L"kg/m"), L"1 lb/ft").value, 1.488164, 5e-7);
     EXPECT_EQ(parse(unitOf(L"in"), L"25.4 mm").value, 1.0);
-
-    double value = 0.0125;
-    unitOf(L"mm").SI2Double(value, 1);
-    EXPECT_EQ(value, 12.5);
-    unitOf(L"mm").SI2Double(value, 0);
-    EXPECT_EQ(value, 0.0125);
 }
 
 TEST(CVnUnitManager, UnitFromStringForgivesCaseAndBlanks) {
@@ -102,10 +94,7 @@ TEST(CVnUnitManager, UnitFromStringForgivesCaseAndBlanks) {
         EXPECT_EQ(unit.GetIDUnit(), a.id) << WideToUtf8(a.text);
         EXPECT_EQ(unit.GetName(), CString(a.name));
         EXPECT_EQ(unit.GetType(), a.type) << WideToUtf8(a.text);
-        EXPECT_EQ(unit.GetMetricsFactor(), 1000.0);
     }
-    EXPECT_EQ(CVnUnit().GetIDUnit(), 10);
-    EXPECT_EQ(CVnUnit().GetName(), CString(L""));
 }
 
 TEST(CVnUnitManager, UnitFromStringRefusesAnythingElseAndLeavesTheUnitAlone) {
@@ -123,27 +112,25 @@ TEST(CVnUnitManager, UnitFromStringRefusesAnythingElseAndLeavesTheUnitAlone) {
 TEST(CVnUnit, CompoundsAndExponentsEqualTheUnitsReadFromText) {
     const CVnUnit kg = withDisplay(unitOf(L"kg"), 0, 3), m = unitOf(L"m");
     const CVnUnit lb = unitOf(L"lb"), ft = unitOf(L"ft"), mm = unitOf(L"mm");
+    // The same name, kind, system and coefficient as the unit read from its text.
+    const auto same = [](const CVnUnit& made, const wchar_t* text) {
+        const CVnUnit read = unitOf(text);
+        EXPECT_EQ(made.GetName(), read.GetName());
+        EXPECT_EQ(made.GetIDUnit(), read.GetIDUnit()) << WideToUtf8(text);
+        EXPECT_EQ(made.GetType(), read.GetType()) << WideToUtf8(text);
+        EXPECT_EQ(made.GetCoef(), read.GetCoef()) << WideToUtf8(text);
+    };
     const CVnUnit kgPerM = CVnUnit::MakeUnit(&kg, 1, &m, -1, 0);
-    EXPECT_EQ(kgPerM.GetIDUnit(), 5);
-    EXPECT_EQ(kgPerM.GetName(), CString(L"kg/m"));
+    same(kgPerM, L"kg/m");
     EXPECT_EQ(kgPerM.GetPrecision(), 3);  // display settings come from the first unit
-    const CVnUnit lbPerFt = CVnUnit::MakeUnit(&lb, 1, &ft, -1, nullptr);
-    EXPECT_EQ(lbPerFt.GetName(), CString(L"lb/ft"));
-    EXPECT_EQ(lbPerFt.GetCoef(), unitOf(L"lb/ft").GetCoef());
-    EXPECT_EQ(lbPerFt.GetType(), 1);
-    EXPECT_EQ(CVnUnit::MakeUnit(&mm, 1, &mm, 1, nullptr).GetName(), CString(L"mm2"));
-    const CVnUnit perArea = CVnUnit::MakeUnit(&kgPerM, 1, &m, -1, 0);
-    EXPECT_EQ(perArea.GetName(), CString(L"kg/m2"));
-    EXPECT_EQ(perArea.GetIDUnit(), 6);
-
+    same(CVnUnit::MakeUnit(&lb, 1, &ft, -1, nullptr), L"lb/ft");
+    same(CVnUnit::MakeUnit(&mm, 1, &mm, 1, nullptr), L"mm2");
+    same(CVnUnit::MakeUnit(&kgPerM, 1, &m, -1, 0), L"kg/m2");
     CVnUnit length = unitOf(L"mm");
     length.SetExponent(2);
-    EXPECT_EQ(length.GetIDUnit(), 2);
-    EXPECT_EQ(length.GetName(), CString(L"mm2"));
-    EXPECT_EQ(length.GetCoef(), 1e6);
+    same(length, L"mm2");
     length.SetExponent(1);
-    EXPECT_EQ(length.GetName(), CString(L"mm"));
-    EXPECT_EQ(length.GetCoef(), 1000.0);
+    same(length, L"mm");
 
     // Square inches in sixteenths would show a #5 bar's 0.31 in2 as 5/16.
     CVnUnit inches = withDisplay(unitOf(L"in"), 1, 4);
@@ -155,45 +142,33 @@ TEST(CVnUnit, CompoundsAndExponentsEqualTheUnitsReadFromText) {
     EXPECT_EQ(number.GetIDUnit(), 10);
 }
 
-TEST(CVnUnit, String2DoubleReadsNumbersAndUnitsOfTheSameKind) {
-    const CVnUnit mm = unitOf(L"mm");
+TEST(CVnUnit, String2DoubleReadsNumbersFeetAndInchesAndUnitsOfTheSameKind) {
     const struct {
+        const wchar_t* unit;
         const wchar_t* text;
         double value;
-    } cases[] = {{L"12", 12},     {L"-1.5", -1.5},  {L"1e3", 1000},      {L" 12 ", 12},
-                 {L"+4", 4},      {L".5", 0.5},     {L"12 mm", 12},      {L"12MM", 12},
-                 {L"1.5m", 1500}, {L"0.5in", 12.7}, {L"-2 cm", -20},     {L"-0", 0},
-                 {L"3/4", 0.75},  {L"1 3/4", 1.75}, {L"1 1/2 in", 38.1}, {L"1e-3 m", 1}};
+    } cases[] = {{L"mm", L"12", 12},      {L"mm", L"-1.5", -1.5},   {L"mm", L"1e3", 1000},
+                 {L"mm", L" 12 ", 12},    {L"mm", L"+4", 4},        {L"mm", L".5", 0.5},
+                 {L"mm", L"12 mm", 12},   {L"mm", L"12MM", 12},     {L"mm", L"1.5m", 1500},
+                 {L"mm", L"0.5in", 12.7}, {L"mm", L"-2 cm", -20},   {L"mm", L"-0", 0},
+                 {L"mm", L"3/4", 0.75},   {L"mm", L"1 3/4", 1.75},  {L"mm", L"1 1/2 in", 38.1},
+                 {L"mm", L"1e-3 m", 1},   {L"mm", L"1'", 304.8},    {L"in", L"1'-6 1/2\"", 18.5},
+                 {L"in", L"1' 6\"", 18},  {L"in", L"18\"", 18},     {L"in", L"2'", 24},
+                 {L"in", L"1'6", 18},     {L"in", L"-1'-6\"", -18}, {L"in", L"1'-0\"", 12},
+                 {L"in", L"3/4\"", 0.75}, {L"in", L"1.5'", 18},     {L"in", L"1 1/2'", 18}};
     for (const auto& c : cases) {
-        Parsed parsed = parse(mm, c.text);
+        Parsed parsed = parse(unitOf(c.unit), c.text);
         EXPECT_EQ(parsed.error, 0) << WideToUtf8(c.text);
         EXPECT_DOUBLE_EQ(parsed.value, c.value) << WideToUtf8(c.text);
     }
+    EXPECT_EQ(parse(unitOf(L"in"), L"1\u2032 6\u2033").value, 18) << "primes, as from a drawing";
+    const CVnUnit mm = unitOf(L"mm");
     EXPECT_EQ(parse(mm, L"1.5m", 1).value, 1.5);
     EXPECT_EQ(parse(mm, L"12", 1).value, 0.012);
+    EXPECT_EQ(parse(mm, L"1'-0\"", 1).value, 0.3048);
     EXPECT_EQ(parse(unitOf(L"kg/m"), L"1.5 lb/ft").error, 0);
     EXPECT_EQ(parse(CVnUnit(), L"2.5").value, 2.5);
     EXPECT_EQ(mm.String2Double(L"7", nullptr, 0), 7.0);
-}
-
-TEST(CVnUnit, String2DoubleReadsFeetAndInches) {
-    const CVnUnit in = unitOf(L"in");
-    const struct {
-        const wchar_t* text;
-        double inches;
-    } cases[] = {
-        {L"1'-6 1/2\"", 18.5},    {L"1' 6\"", 18},  {L"18\"", 18}, {L"3/4", 0.75},
-        {L"1 3/4", 1.75},         {L"2'", 24},      {L"1'6", 18},  {L"-1'-6\"", -18},
-        {L"1'-0\"", 12},          {L"3/4\"", 0.75}, {L"1.5'", 18}, {L"1 1/2'", 18},
-        {L"1\u2032 6\u2033", 18},  // primes, as pasted from a drawing
-    };
-    for (const auto& c : cases) {
-        Parsed parsed = parse(in, c.text);
-        EXPECT_EQ(parsed.error, 0) << WideToUtf8(c.text);
-        EXPECT_EQ(parsed.value, c.inches) << WideToUtf8(c.text);
-    }
-    EXPECT_EQ(parse(unitOf(L"mm"), L"1'").value, 304.8);
-    EXPECT_EQ(parse(unitOf(L"mm"), L"1'-0\"", 1).value, 0.3048);
 }
 
 TEST(CVnUnit, String2DoubleRefusesWhatItCannotRead) {
@@ -307,22 +282,17 @@ TEST(CVnUnitManager, DisplayUnitsFollowTheMetricOrImperialSettings) {
     for (const auto& k : kinds) {
         ASSERT_NE(manager.GetVisUnit(k.id), nullptr);
         EXPECT_EQ(manager.GetVisUnit(k.id)->GetName(), CString(k.metric));
-        EXPECT_EQ(manager.GetVisUnit(k.id)->GetIDUnit(), k.id);
     }
     for (int unknown : {0, 3, 6, 11, -1}) EXPECT_EQ(manager.GetVisUnit(unknown), nullptr);
-    EXPECT_EQ(show(*manager.GetVisUnit(1), 0.01234, 1, 1), CString(L"12.3 mm"));
-    EXPECT_EQ(show(*manager.GetVisUnit(5), 0.888, 1, 1), CString(L"0.888 kg/m"));
 
     CVnUnit* length = manager.GetVisUnit(1);
     manager.SetMetricsFactor(1000.0);
     manager.SetMetric(false);
-    EXPECT_FALSE(manager.IsMetric());
     for (const auto& k : kinds) {
         EXPECT_EQ(manager.GetVisUnit(k.id)->GetName(), CString(k.imperial));
         EXPECT_EQ(manager.GetVisUnit(k.id)->GetMetricsFactor(), 1000.0);
     }
     EXPECT_EQ(manager.GetVisUnit(1), length);
-    EXPECT_EQ(length->GetType(), 1);
     EXPECT_EQ(show(*length, 0.4699, 1, 1), CString(L"18 1/2\""));
     EXPECT_EQ(show(*manager.GetVisUnit(2), 0.31 * 0.00064516, 1, 1), CString(L"0.31 in2"));
     manager.SetPrecision(1, 3);
@@ -330,7 +300,6 @@ TEST(CVnUnitManager, DisplayUnitsFollowTheMetricOrImperialSettings) {
 
     manager.SetMetric(true);
     EXPECT_EQ(length->GetName(), CString(L"mm"));
-    EXPECT_EQ(manager.GetMetricsFactor(), 1000.0);
 }
 
 TEST(CVnUnitManager, TheWrapperForwardsToTheProcessManager) {
