@@ -27,7 +27,9 @@ std::string csvLine(const CsvRow& cells) {
 }
 
 bool readCsv(std::istream& in, std::vector<CsvRecord>& rows, std::string& error) {
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Spreadsheets save "CSV UTF-8" with a byte-order mark; it is no part of the first heading.
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
     CsvRow row;
     std::string cell;
     bool inQuotes = false;

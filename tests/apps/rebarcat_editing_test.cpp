@@ -106,9 +106,10 @@ TEST_F(RebarcatEditing, ExportThenImportIsExactAndImportAddsAndChangesBars) {
     EXPECT_PRED2(holds, unchanged.out, "nothing changed\n");
     EXPECT_TRUE(catalogBytes() == before);
 
+    // Written as a spreadsheet saves "CSV UTF-8": a byte-order mark and CRLF line ends.
     auto edits = m_folder / "edits.csv";
-    std::ofstream(edits)
-        << "name,diameter [mm],weight [lb/ft]\n5,15.875,1.1\n\"6, new\",19.05,1.502\n";
+    std::ofstream(edits) << "\xEF\xBB\xBFname,diameter [mm],weight [lb/ft]\r\n5,15.875,1.1\r\n"
+                            "\"6, new\",19.05,1.502\r\n";
     Outcome imported = on({"import", "Grade 60", edits.string(), "--json"});
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_EQ(imported.out,
