@@ -41,10 +41,14 @@ bool notGivenText(const std::string& typed) {
     return typed == "-" || typed == "-1";
 }
 
-// The checks every typed quantity passes, the value given in SI.
-Verdict checkMagnitude(const std::string& what, Quantity quantity, double si) {
+// The checks every typed quantity passes, the value given in SI. A bar's fields may be "not
+// given" (-1), and the refusal of a negative value says so; other quantities cannot.
+Verdict checkMagnitude(const std::string& what, Quantity quantity, double si,
+                       bool mayBeNotGiven = false) {
     if (!std::isfinite(si)) return refused(what + " must be a finite number");
-    if (si < 0) return refused(what + " must not be negative (-1 means not given)");
+    if (si < 0)
+        return refused(what + " must not be negative" +
+                       (mayBeNotGiven ? " (-1 means not given)" : ""));
     Limit limit = limitOf(quantity);
     if (si > limit.si) return refused(what + " is above the limit of " + limit.shown);
     return {};
@@ -71,7 +75,8 @@ Verdict readFieldValue(CVnRebarSteelGradeCatalog& catalog, const CString& family
         return {kUsage,
                 "cannot read '" + typed + "' for " + field.option +
                     (typedIn || hasUnit ? " (a " + utf8(reader.GetName()) + " value)" : "")};
-    if (Verdict verdict = checkMagnitude(what, field.quantity, si); !verdict) return verdict;
+    if (Verdict verdict = checkMagnitude(what, field.quantity, si, !diameter); !verdict)
+        return verdict;
     if (field.quantity == Quantity::Diameter && si == 0.0)
         return refused(what + ": a diameter must be greater than 0");
     // Read straight into the family's unit, a value typed in that unit keeps every digit.
