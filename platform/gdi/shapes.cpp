@@ -1,5 +1,6 @@
 // Pixels, lines, rectangles, ellipses and pattern fills.
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "gdi/painter.h"
@@ -88,27 +89,35 @@ bool insideEllipse(int x, int y, int w, int h) {
 
 using namespace gdi;
 
+namespace {
+
+// The surface pixel under a logical point, or null outside the clip (or without a surface).
+std::uint32_t* pixelAt(Painter& painter, int x, int y) {
+    const int sx = x + painter.dx(), sy = y + painter.dy();
+    const RECT& c = painter.clip();
+    if (!painter.valid() || sx < c.left || sx >= c.right || sy < c.top || sy >= c.bottom)
+        return nullptr;
+    return &painter.surface().at(sx, sy);
+}
+
+}  // namespace
+
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF color) {
     DeviceContext* dc = findDC(hdc);
     if (!dc) return CLR_INVALID;
     Painter painter(*dc);
-    int sx = x + painter.dx(), sy = y + painter.dy();
-    const RECT& c = painter.clip();
-    if (!painter.valid() || sx < c.left || sx >= c.right || sy < c.top || sy >= c.bottom)
-        return CLR_INVALID;
-    painter.surface().at(sx, sy) = painter.pixelOf(color);
-    return ColorFromPixel(painter.surface().at(sx, sy));
+    std::uint32_t* pixel = pixelAt(painter, x, y);
+    if (!pixel) return CLR_INVALID;
+    *pixel = painter.pixelOf(color);
+    return ColorFromPixel(*pixel);
 }
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
     DeviceContext* dc = findDC(hdc);
     if (!dc) return CLR_INVALID;
     Painter painter(*dc);
-    int sx = x + painter.dx(), sy = y + painter.dy();
-    const RECT& c = painter.clip();
-    if (!painter.valid() || sx < c.left || sx >= c.right || sy < c.top || sy >= c.bottom)
-        return CLR_INVALID;
-    return ColorFromPixel(painter.surface().at(sx, sy));
+    const std::uint32_t* pixel = pixelAt(painter, x, y);
+    return pixel ? ColorFromPixel(*pixel) : CLR_INVALID;
 }
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT lppt) {

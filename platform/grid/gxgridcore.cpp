@@ -112,12 +112,7 @@ BOOL CGXGridCore::SetFrozenCols(ROWCOL nFrozenCols, ROWCOL nHeaderCols, UINT fla
 
 BOOL CGXGridCore::SetColWidth(ROWCOL nFromCol, ROWCOL nToCol, int nWidth, int* anWidthArray,
                               UINT flags, GXCmdType ctCmd) {
-    requireDo(ctCmd);
-    if (nFromCol > nToCol) return FALSE;
-    for (ROWCOL c = nFromCol; c <= nToCol; ++c)
-        m_layout.cols.setSize(c, anWidthArray ? anWidthArray[c - nFromCol] : nWidth);
-    changed(flags);
-    return TRUE;
+    return setSizes(m_layout.cols, nFromCol, nToCol, nWidth, anWidthArray, flags, ctCmd);
 }
 
 int CGXGridCore::GetColWidth(ROWCOL nCol) {
@@ -126,10 +121,15 @@ int CGXGridCore::GetColWidth(ROWCOL nCol) {
 
 BOOL CGXGridCore::SetRowHeight(ROWCOL nFromRow, ROWCOL nToRow, int nHeight, int* anHeightArray,
                                UINT flags, GXCmdType ctCmd) {
+    return setSizes(m_layout.rows, nFromRow, nToRow, nHeight, anHeightArray, flags, ctCmd);
+}
+
+// Rows and columns are sized alike: each takes its own entry of the array when one is given.
+BOOL CGXGridCore::setSizes(gxgrid::Axis& axis, ROWCOL nFrom, ROWCOL nTo, int nSize,
+                           const int* anSizes, UINT flags, GXCmdType ctCmd) {
     requireDo(ctCmd);
-    if (nFromRow > nToRow) return FALSE;
-    for (ROWCOL r = nFromRow; r <= nToRow; ++r)
-        m_layout.rows.setSize(r, anHeightArray ? anHeightArray[r - nFromRow] : nHeight);
+    if (nFrom > nTo) return FALSE;
+    for (ROWCOL n = nFrom; n <= nTo; ++n) axis.setSize(n, anSizes ? anSizes[n - nFrom] : nSize);
     changed(flags);
     return TRUE;
 }

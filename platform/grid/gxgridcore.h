@@ -173,6 +173,8 @@ private:
     ROWCOL firstDataCol() const { return m_layout.cols.headers + 1; }
     bool isDataCell(ROWCOL nRow, ROWCOL nCol);
     void changed(UINT flags);
+    BOOL setSizes(gxgrid::Axis& axis, ROWCOL nFrom, ROWCOL nTo, int nSize, const int* anSizes,
+                  UINT flags, GXCmdType ctCmd);
     void keepStateInside();
     void notifyParent(UINT message);
     static UINT deferredMessage();
