@@ -123,8 +123,7 @@ TEST_F(CatalogData, EveryFamilyHasItsTableAndUnitsRow) {
         SCOPED_TRACE(family.name);
         EXPECT_TRUE(names.insert(family.name).second) << "listed twice";
         standards.insert(family.standard);
-        EXPECT_EQ(columns(family.name), kBarColumns);
-        ASSERT_EQ(rows("SELECT * FROM Units WHERE Family = '" + family.name + "'").size(), 1u);
+        EXPECT_EQ(columns(family.name), kBarColumns) << "no reserved table is listed";
         for (std::size_t c = 1; c < kUnitColumns.size(); ++c)
             EXPECT_EQ(kUnitSpellings.count(unit(family.name, kUnitColumns[c])), 1u)
                 << kUnitColumns[c];
@@ -135,8 +134,6 @@ TEST_F(CatalogData, EveryFamilyHasItsTableAndUnitsRow) {
     }
     // A standard that no family follows has a hook table that no user can reach.
     EXPECT_EQ(standards, std::set<std::string>(kStandards.begin(), kStandards.end()));
-    for (const char* reserved : {"Definition", "SteelGradeList", "Units"})
-        EXPECT_EQ(names.count(reserved), 0u);
     EXPECT_EQ(columns("Units"), kUnitColumns);
     EXPECT_EQ(rows("SELECT 1 FROM Units").size(), list.size());
     EXPECT_EQ(rows("SELECT 1 FROM SteelGradeList WHERE RadiusDisplay = 'Fixed Diameter'").size(),
@@ -176,11 +173,16 @@ TEST_F(CatalogData, BarRowsAreNamedTypedAndAscending) {
     }
 }
 
-TEST_F(CatalogData, MassesAndAreasAgreeWithDiameters) {
+// Areas and masses agree with the diameters, and one bar of each kind is stored as its standard
+// prints it: a 12 mm bar of every family that designates bars by diameter, CSA 15M and ASTM #5
+// (whose hook the rebarcat tests read from this file).
+TEST_F(CatalogData, MassesAndAreasAgreeWithDiametersAndPublishedBarsAreStoredAsPrinted) {
+    int printedBars = 0;
     for (const Family& family : families()) {
         const bool inch = unit(family.name, "Weight") == "lb/ft";
         for (const Row& bar : bars(family)) {
-            SCOPED_TRACE(family.name + " bar " + bar[0].text);
+            const std::string& name = bar[0].text;
+            SCOPED_TRACE(family.name + " bar " + name);
             const double d = bar[1].number, area = bar[2].number, mass = bar[3].number;
             const double round = std::numbers::pi * d * d / 4.0;
             if (inch) {
@@ -192,28 +194,16 @@ TEST_F(CatalogData, MassesAndAreasAgreeWithDiameters) {
                 EXPECT_NEAR(area, round, 0.01 * area);
                 EXPECT_NEAR(mass, area * 0.00785, 0.005 * mass);
             }
-        }
-    }
-}
-
-// One bar of each kind as its standard prints it: a 12 mm bar of every family that designates
-// bars by diameter, CSA 15M and ASTM #5 (whose hook the rebarcat tests read from this file).
-TEST_F(CatalogData, PublishedValuesAreStoredAsPrinted) {
-    int checked = 0;
-    for (const Family& family : families()) {
-        for (const Row& bar : bars(family)) {
-            const std::string& name = bar[0].text;
-            const std::vector<double> stored = {bar[1].number, bar[2].number, bar[3].number};
             std::vector<double> printed;
             if (family.standard == "ACI" && name == "5") printed = {0.625, 0.31, 1.043};
             if (family.standard == "CSA A23 M" && name == "15") printed = {16.0, 200.0, 1.570};
-            if (!family.named() && bar[1].number == 12.0) printed = {12.0, 113.1, 0.888};
+            if (!family.named() && d == 12.0) printed = {12.0, 113.1, 0.888};
             if (printed.empty()) continue;
-            EXPECT_EQ(stored, printed) << family.name << " bar " << name;
-            ++checked;
+            EXPECT_EQ((std::vector<double>{d, area, mass}), printed);
+            ++printedBars;
         }
     }
-    EXPECT_GE(checked, 3);
+    EXPECT_GE(printedBars, 3);
 }
 
 TEST_F(CatalogData, EveryStandardHasAHookTableOfAKnownShape) {
@@ -231,8 +221,7 @@ TEST_F(CatalogData, EveryStandardHasAHookTableOfAKnownShape) {
         const std::string table = "Hooks " + standard;
         SCOPED_TRACE(table);
         const auto names = columns(table);
-        ASSERT_TRUE(names.size() == 2 || names.size() == 4 || names.size() == 8 ||
-                    names.size() == 9);
+        ASSERT_LE(names.size(), kHookColumns.size());
         EXPECT_EQ(names, std::vector<std::string>(kHookColumns.begin(),
                                                   kHookColumns.begin() + names.size()));
         shapes.insert(names.size());

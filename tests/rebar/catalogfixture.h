@@ -16,6 +16,11 @@
 
 using Texts = std::vector<std::wstring>;
 
+// The host's answer when none of the bars asked about is used in the drawing.
+inline std::vector<bool> nothingInUse(std::wstring, std::vector<std::wstring> names) {
+    return std::vector<bool>(names.size(), false);
+}
+
 // The texts of a list in its order, so that a whole list is compared in one expectation.
 inline Texts items(const CStringList& list) {
     Texts result;

@@ -15,9 +15,6 @@ public:
 std::vector<bool> reportsUsed(std::wstring, std::vector<std::wstring> names) {
     return std::vector<bool>(names.size(), true);
 }
-std::vector<bool> reportsUnused(std::wstring, std::vector<std::wstring> names) {
-    return std::vector<bool>(names.size(), false);
-}
 std::vector<bool> answersNothing(std::wstring, std::vector<std::wstring>) {
     return {};
 }
@@ -108,17 +105,17 @@ TEST_F(Editing, RemovalAsksTheHostWhetherTheBarIsInUse) {
     EXPECT_EQ(catalog.RemoveSteelgradeIfUnused(L"15", L"400W", &answersNothing),
               CVnRebarSteelGradeCatalog::Deleted);
     EXPECT_TRUE(catalog.FindSteelgrade(L"15", L"400W")) << "an empty answer removes nothing";
-    EXPECT_EQ(catalog.InvestigateSteelgradeIfUnused(L"15", L"400W", &reportsUnused),
+    EXPECT_EQ(catalog.InvestigateSteelgradeIfUnused(L"15", L"400W", &nothingInUse),
               CVnRebarSteelGradeCatalog::NotDeleted);
     EXPECT_EQ(catalog.InvestigateSteelgradeIfUnused(L"99", L"400W", &reportsUsed),
               CVnRebarSteelGradeCatalog::NotDeleted);
 
     CString version = catalog.Version();
-    EXPECT_EQ(catalog.RemoveSteelgradeIfUnused(L"15", L"400W", &reportsUnused),
+    EXPECT_EQ(catalog.RemoveSteelgradeIfUnused(L"15", L"400W", &nothingInUse),
               CVnRebarSteelGradeCatalog::Deleted);
     EXPECT_FALSE(catalog.FindSteelgrade(L"15", L"400W"));
     EXPECT_NE(catalog.Version(), version);
-    EXPECT_EQ(catalog.RemoveSteelgradeIfUnused(L"15", L"400W", &reportsUnused),
+    EXPECT_EQ(catalog.RemoveSteelgradeIfUnused(L"15", L"400W", &nothingInUse),
               CVnRebarSteelGradeCatalog::NotDeleted);
 
     CVnRebarSteelGradeCatalog unchecked;

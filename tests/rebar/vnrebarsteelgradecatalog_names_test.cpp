@@ -13,14 +13,10 @@ protected:
     }
 };
 
-std::vector<bool> unused(std::wstring, std::vector<std::wstring> names) {
-    return std::vector<bool>(names.size(), false);
-}
-
 }  // namespace
 
-TEST_F(Names, NamesAndDiametersTranslateBothWaysPerFamily) {
-    CVnRebarSteelGradeCatalog catalog;
+TEST_F(Names, NamesAndDiametersTranslateBothWaysPerFamilyFromAMapRefilledAfterAChange) {
+    CVnRebarSteelGradeCatalog catalog(&nothingInUse);
     double diameter = -5.0;
     EXPECT_EQ(catalog.getNominalDiameterFromName(L"400W", L"15", diameter), 1);
     EXPECT_EQ(diameter, 16.0);
@@ -41,12 +37,9 @@ TEST_F(Names, NamesAndDiametersTranslateBothWaysPerFamily) {
 
     EXPECT_EQ(catalog.GetStandardFromSteelGrade(L"400w"), L"CSA A23 M");
     EXPECT_TRUE(catalog.GetStandardFromSteelGrade(L"Nope").IsEmpty());
-}
 
-TEST_F(Names, ARefillAfterAChangeMergesWithoutRemoving) {
-    CVnRebarSteelGradeCatalog catalog(&unused);
-    double diameter = 0.0;
-    ASSERT_EQ(catalog.getNominalDiameterFromName(L"400W", L"10", diameter), 1);
+    // After a change the names are served as they were until the map is marked stale; its
+    // refill then merges without removing.
     ASSERT_EQ(catalog.RemoveSteelgradeIfUnused(L"10", L"400W", nullptr),
               CVnRebarSteelGradeCatalog::Deleted);
     bool found = false;
@@ -63,7 +56,7 @@ TEST_F(Names, ARefillAfterAChangeMergesWithoutRemoving) {
         << "a removed bar stays in the map";
 }
 
-TEST_F(Names, AllDiametersOfAStandardSkipUnnamedAndNonPositiveBars) {
+TEST_F(Names, AllDiametersOfAStandardOrOfTheProjectsSkipUnnamedAndNonPositiveBars) {
     CVnRebarSteelGradeCatalog catalog;
     CMap<CString, LPCTSTR, double, double> diameters;
     diameters[L"kept"] = 1.0;
@@ -78,28 +71,17 @@ TEST_F(Names, AllDiametersOfAStandardSkipUnnamedAndNonPositiveBars) {
     EXPECT_FALSE(diameters.Lookup(L"HA0", value)) << "a zero diameter is skipped";
     EXPECT_FALSE(diameters.Lookup(L"", value)) << "an unnamed bar is skipped";
 
+    // Without a standard, the project's current one; CSA A23 M designates bars by name.
     CMap<CString, LPCTSTR, double, double> canadian;
-    ASSERT_TRUE(catalog.GetAllDiametersForStandard(canadian, byValue, L"csa a23 m"));
+    VnProjectSettings::SetCurrentStandard(L"");
+    EXPECT_FALSE(catalog.GetAllDiametersForStandard(canadian, byValue, nullptr));
+    EXPECT_TRUE(byValue) << "left unchanged without a standard";
+    VnProjectSettings::SetCurrentStandard(L"csa a23 m");
+    ASSERT_TRUE(catalog.GetAllDiametersForStandard(canadian, byValue, L""));
     EXPECT_FALSE(byValue) << "bars are designated by name";
     EXPECT_EQ(canadian.GetCount(), 2);
 
     byValue = true;
     EXPECT_FALSE(catalog.GetAllDiametersForStandard(canadian, byValue, L"ACI"));
     EXPECT_FALSE(byValue) << "set before the families are listed";
-}
-
-TEST_F(Names, WithoutAStandardTheProjectsCurrentStandardIsUsed) {
-    CVnRebarSteelGradeCatalog catalog;
-    CMap<CString, LPCTSTR, double, double> diameters;
-    bool byValue = true;
-    VnProjectSettings::SetCurrentStandard(L"");
-    EXPECT_FALSE(catalog.GetAllDiametersForStandard(diameters, byValue, nullptr));
-    EXPECT_TRUE(byValue) << "left unchanged without a standard";
-
-    VnProjectSettings::SetCurrentStandard(L"CSA A23 M");
-    ASSERT_TRUE(catalog.GetAllDiametersForStandard(diameters, byValue, L""));
-    EXPECT_FALSE(byValue);
-    double value = 0.0;
-    EXPECT_TRUE(diameters.Lookup(L"15", value));
-    VnProjectSettings::SetCurrentStandard(L"");
 }

@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,7 +61,6 @@ public:
         return *this / name;
     }
 };
-// ---- What mdb-export prints -------------------------------------------------------------------
 
 struct Field {
     std::string text;
@@ -126,39 +126,31 @@ std::optional<std::vector<std::string>> exportedTables(const fs::path& file) {
     auto text = output("mdb-tables -1 " + shellQuoted(file.string()) + " 2>/dev/null");
     if (!text) return std::nullopt;
     std::vector<std::string> names;
-    for (std::size_t start = 0, end; (end = text->find('\n', start)) != std::string::npos;
-         start = end + 1)
-        names.push_back(text->substr(start, end - start));
+    std::istringstream lines(*text);
+    for (std::string name; std::getline(lines, name);) names.push_back(name);
     return names;
 }
 
 // A cell against the exporter's field: empty is empty, quoted is text, the rest are numbers,
 // which it prints with 15 significant digits.
 ::testing::AssertionResult sameCell(const Cell& cell, const Field& field) {
-    if (field.text.empty()) {
-        if (cell.index() == 0) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "expected an empty cell";
-    }
-    if (field.quoted) {
-        const auto* text = std::get_if<std::wstring>(&cell);
-        if (text != nullptr && *text == Utf8ToWide(field.text))
-            return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "expected the text \"" << field.text << "\"";
-    }
+    if (field.text.empty())
+        return ::testing::AssertionResult(cell.index() == 0) << "expected an empty cell";
+    if (field.quoted)
+        return ::testing::AssertionResult(cell == Cell(Utf8ToWide(field.text)))
+               << "expected the text \"" << field.text << "\"";
     double expected = 0;
     const char* end = field.text.data() + field.text.size();
     if (std::from_chars(field.text.data(), end, expected).ptr != end)
         return ::testing::AssertionFailure() << "mdb-export printed " << field.text;
-    double value = 0;
-    if (const auto* integer = std::get_if<long long>(&cell))
-        value = static_cast<double>(*integer);
-    else if (const auto* real = std::get_if<double>(&cell))
-        value = *real;
-    else
+    const auto* integer = std::get_if<long long>(&cell);
+    const auto* real = std::get_if<double>(&cell);
+    if (integer == nullptr && real == nullptr)
         return ::testing::AssertionFailure() << "expected the number " << field.text;
-    if (std::fabs(value - expected) <= 1e-12 * std::max(1.0, std::fabs(expected)))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "expected " << field.text << ", read " << value;
+    const double value = integer != nullptr ? static_cast<double>(*integer) : *real;
+    return ::testing::AssertionResult(std::fabs(value - expected) <=
+                                      1e-12 * std::max(1.0, std::fabs(expected)))
+           << "expected " << field.text << ", read " << value;
 }
 
 void expectServesWhatMdbExportPrints(const fs::path& file) {
@@ -200,12 +192,23 @@ void expectServesWhatMdbExportPrints(const fs::path& file) {
     }
 }
 
-// ---- Reading ----------------------------------------------------------------------------------
+// Row 2 of Table1 with the null flags of B (text), F (Double) and H (Currency) cleared: the
+// null mask is the last two bytes of the row, at 65494 in the file, one bit per column.
+fs::path withEmptyCells(const Scratch& scratch) {
+    return scratch.copy(kJet3, "Empty cells.mdb", [](std::string& bytes) {
+        ASSERT_EQ(static_cast<unsigned char>(bytes.at(65494)), 0xFFu);
+        bytes[65494] = static_cast<char>(0xFF & ~(0x02 | 0x20 | 0x80));
+    });
+}
 
+// Cells Access holds as null are served as empty; how they read through the container is the
+// container's own.
 TEST(AccessImport, ServesEveryTableColumnAndRowAsMdbExportPrintsThem) {
     REQUIRE_SAMPLES();
+    Scratch scratch;
     expectServesWhatMdbExportPrints(kSamples / kJet3);
     expectServesWhatMdbExportPrints(kSamples / kJet4);
+    expectServesWhatMdbExportPrints(withEmptyCells(scratch));
 }
 
 // A Double keeps its bits: libmdb's text of 0.1 + 0.2 has too few digits to give it back.
@@ -224,25 +227,6 @@ TEST(AccessImport, DoublesKeepEveryBitThatWasStored) {
     ASSERT_TRUE(store.row(L"Table1", 1, row));
     EXPECT_EQ(row[L"F"], Cell(exact));
 }
-
-// Row 2 of Table1 with the null flags of B (text), F (Double) and H (Currency) cleared: the
-// null mask is the last two bytes of the row, at 65494 in the file, one bit per column.
-fs::path withEmptyCells(const Scratch& scratch) {
-    return scratch.copy(kJet3, "Empty cells.mdb", [](std::string& bytes) {
-        ASSERT_EQ(static_cast<unsigned char>(bytes.at(65494)), 0xFFu);
-        bytes[65494] = static_cast<char>(0xFF & ~(0x02 | 0x20 | 0x80));
-    });
-}
-
-// How an empty cell reads through the container is the container's own; here, that the store
-// serves the cells Access holds as null as empty.
-TEST(AccessImport, EmptyCellsReadAsEmpty) {
-    REQUIRE_SAMPLES();
-    Scratch scratch;
-    expectServesWhatMdbExportPrints(withEmptyCells(scratch));
-}
-
-// ---- Never written ----------------------------------------------------------------------------
 
 TEST(AccessImport, EditsStayInMemoryAndSaveIsRefusedLeavingTheFileAsItWas) {
     REQUIRE_SAMPLES();
@@ -267,8 +251,6 @@ TEST(AccessImport, EditsStayInMemoryAndSaveIsRefusedLeavingTheFileAsItWas) {
     ASSERT_TRUE(container.getColumnAsString(L"Table1", L"B", texts));
     EXPECT_EQ(texts[0], L"changed") << "the edit is still served";
 }
-
-// ---- Damaged files ----------------------------------------------------------------------------
 
 // The process ids of this process's children that are still around, zombies included.
 std::set<std::string> children() {

@@ -24,7 +24,7 @@ TEST(CVnLogEntry, OpenEntriesFollowTheScopes) {
     EXPECT_TRUE(CVnLogEntry::openEntries().empty());
 }
 
-TEST(CVnCrashHandler, ReportsWhereWhatAndTheOpenEntriesToMemoryAndTheLog) {
+TEST(CVnCrashHandler, LogsWhereWhatAndTheOpenEntries) {
     auto log = std::filesystem::temp_directory_path() / "vntl_crash_test" / "crash.log";
     std::filesystem::remove_all(log.parent_path());
     CVnCrashHandler::setLogPath(log.string());
@@ -37,13 +37,7 @@ TEST(CVnCrashHandler, ReportsWhereWhatAndTheOpenEntriesToMemoryAndTheLog) {
             CVnCrashHandler report(L"components/rebar/catalog.cpp", 42);
         }
     }
-    ASSERT_EQ(CVnCrashHandler::reports().size(), 1u);
-    const CVnCrashReport& report = CVnCrashHandler::reports()[0];
-    EXPECT_EQ(report.sourceFile, L"components/rebar/catalog.cpp");
-    EXPECT_EQ(report.line, 42);
-    EXPECT_EQ(report.what, L"disk on fire");
-    EXPECT_EQ(report.trace, std::vector<std::wstring>{L"Catalog::Version"});
-
+    // The report in memory is the guard's tests' to check; here, what reaches the log.
     std::ifstream file(log);
     std::stringstream content;
     content << file.rdbuf();

@@ -27,8 +27,6 @@ TEST(VnPrompts, ThePromptTablesAnswerFirstAndTheModuleTableFillsTheGaps) {
 TEST(VnPrompts, TheHostFilesTextsForIdsNoModuleTableHolds) {
     EXPECT_EQ(VnPrompts::getPrompt(40385, L"REBARPROPERTIESUI"), L"Sismique");
     EXPECT_FALSE(VnPrompts::getPrompt(17260, L"VNTLCONFIG").IsEmpty());
-    for (UINT id : {12010u, 12012u, 12019u, 12025u})
-        EXPECT_FALSE(VnPrompts::getPrompt(id, L"REBAR").IsEmpty()) << id;
     EXPECT_TRUE(VnPrompts::getPrompt(1, L"NOSUCHMODULE").IsEmpty());
     CString text = L"stale";
     EXPECT_EQ(VnPrompts::getPrompt(text, 1, nullptr, 0), 0);

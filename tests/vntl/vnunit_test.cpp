@@ -6,7 +6,6 @@
 #include <string>
 
 #include "support/cstring_printer.h"
-#include "vntl/vntlwrapperunitmanager.h"
 #include "vntl/vnunitmanager.h"
 #include "win/utf8.h"
 
@@ -40,6 +39,11 @@ CString show(const CVnUnit& unit, double value, int appendName = 0, int fromSI =
     CString text = unit.Double2String(buffer, value, fromSI, L"%.*f", appendName, 1, 50);
     EXPECT_EQ(CString(buffer), text);
     return text;
+}
+
+// Shown without a caller's buffer, as a grid cell asks for it.
+CString showUnbuffered(const CVnUnit& unit, double value) {
+    return unit.Double2String(nullptr, value, 0, nullptr, 1, 1, 0);
 }
 
 }  // namespace
@@ -252,18 +256,37 @@ TEST(CVnUnit, InchTextsReadBackAsShown) {
     }
 }
 
-TEST(CVnUnit, TextsTooLongForTheBufferAreShortenedNeverCut) {
-    const CVnUnit mm = withDisplay(unitOf(L"mm"), 0, 1);
+// A text longer than the reader takes (256 characters) or than the caller's buffer holds shows
+// the value in its shortest digits, which read back exactly; it is never cut. Shorter texts read
+// back as shown: fuzz_units found "55544444444999…9'" (53 digits, in feet) in millimetres with
+// eight decimals, 56 digits before the point, which the reader once refused.
+TEST(CVnUnit, TextsTooLongToReadBackOrForTheBufferShowTheShortestDigits) {
+    const CVnUnit mm8 = withDisplay(unitOf(L"mm"), 0, 8);
+    const Parsed typed = parse(mm8, L"55544444444999999999999999999999999999999999999999999'");
+    const CString text = showUnbuffered(mm8, typed.value);
+    ASSERT_GT(text.GetLength(), 64);
+    const Parsed back = parse(mm8, text);
+    ASSERT_EQ(back.error, 0) << WideToUtf8(text.GetString());
+    EXPECT_EQ(showUnbuffered(mm8, back.value), text);
+    EXPECT_EQ(back.value, std::stod(WideToUtf8(text.Left(text.Find(L' ')).GetString())));
+
+    const CVnUnit mm = withDisplay(unitOf(L"mm"), 0, 17);
     const double undefinedValue = -1.7976931348623157e+150;
-    wchar_t buffer[50];
-    CString text = mm.Double2String(buffer, undefinedValue, 0, L"%.*f", 1, 1, 50);
-    EXPECT_EQ(CString(buffer), text);
-    EXPECT_EQ(parse(mm, buffer).value, undefinedValue);
+    for (const double value : {1e300, -1.7976931348623157e308, undefinedValue}) {
+        const CString shortest = showUnbuffered(mm, value);
+        EXPECT_LE(shortest.GetLength(), 256) << WideToUtf8(shortest.GetString());
+        const Parsed exact = parse(mm, shortest);
+        EXPECT_EQ(exact.value, value) << WideToUtf8(shortest.GetString());
+        EXPECT_EQ(exact.error, 0);
+    }
+    // Values whose decimals fit are still shown with them.
+    EXPECT_EQ(showUnbuffered(withDisplay(mm, 0, 2), 1e100).GetLength(), 101 + 3 + 3);
+    EXPECT_EQ(parse(mm, show(withDisplay(mm, 0, 1), undefinedValue, 1)).value, undefinedValue);
 
     wchar_t small[6] = L"xxxxx";
     EXPECT_EQ(mm.Double2String(small, 12345.6, 0, L"%.*f", 0, 1, 6), CString(L""));
     EXPECT_EQ(small[0], L'\0');
-    EXPECT_EQ(mm.Double2String(buffer, 0.1 + 0.2, 0, L"%.*f", 0, 0, 50),
+    EXPECT_EQ(mm.Double2String(nullptr, 0.1 + 0.2, 0, nullptr, 0, 0, 0),
               CString(L"0.30000000000000004"));
 }
 
@@ -300,15 +323,4 @@ TEST(CVnUnitManager, DisplayUnitsFollowTheMetricOrImperialSettings) {
 
     manager.SetMetric(true);
     EXPECT_EQ(length->GetName(), CString(L"mm"));
-}
-
-TEST(CVnUnitManager, TheWrapperForwardsToTheProcessManager) {
-    CVnUnitManager& manager = VNTLWrapperUnitManager::Manager();
-    EXPECT_EQ(&VNTLWrapperUnitManager::Manager(nullptr), &manager);
-    EXPECT_EQ(VNTLWrapperUnitManager::GetVisUnit(1, nullptr), manager.GetVisUnit(1));
-    EXPECT_EQ(VNTLWrapperUnitManager::GetVisUnit(7, nullptr), nullptr);
-    const double previous = manager.GetMetricsFactor();
-    manager.SetMetricsFactor(1000.0);
-    EXPECT_EQ(VNTLWrapperUnitManager::GetMetricsFactor(nullptr), 1000.0);
-    manager.SetMetricsFactor(previous);
 }

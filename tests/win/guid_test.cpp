@@ -10,42 +10,21 @@
 #include <thread>
 #include <vector>
 
-TEST(Guid, TextFormIsBracedUpperCaseHex) {
+TEST(Guid, TextIsBracedUpperCaseHexAndReadsBackInEitherCase) {
     const GUID known = {
-        0xA6EE23E4, 0xF2A1, 0x4187, {0x94, 0x9F, 0x3B, 0xCE, 0x5D, 0xDD, 0x9F, 0x70}};
+        0x0A6EE23E, 0xF2A1, 0x0187, {0x04, 0x9F, 0x3B, 0xCE, 0x5D, 0xDD, 0x9F, 0x70}};
     wchar_t text[64];
     EXPECT_EQ(StringFromGUID2(known, text, 64), 39);
-    EXPECT_STREQ(text, L"{A6EE23E4-F2A1-4187-949F-3BCE5DDD9F70}");
-    EXPECT_EQ(StringFromGUID2(known, text, 38), 0) << "no room for the terminator";
-    EXPECT_EQ(StringFromGUID2(GUID_NULL, text, 39), 39);
-    EXPECT_STREQ(text, L"{00000000-0000-0000-0000-000000000000}");
-}
-
-TEST(Guid, CreatedGuidsAreRandomVersion4AndDiffer) {
-    GUID first, second;
-    ASSERT_EQ(CoCreateGuid(&first), S_OK);
-    ASSERT_EQ(CoCreateGuid(&second), S_OK);
-    EXPECT_NE(first, second);
-    EXPECT_FALSE(IsEqualGUID(first, GUID_NULL));
-    EXPECT_EQ(first.Data3 >> 12, 4);
-    EXPECT_EQ(first.Data4[0] & 0xC0, 0x80);
-    EXPECT_EQ(CoCreateGuid(nullptr), E_INVALIDARG);
-}
-
-TEST(Guid, TextRoundTripsThroughClsidFromString) {
-    GUID original;
-    ASSERT_EQ(CoCreateGuid(&original), S_OK);
-    wchar_t text[39];
-    StringFromGUID2(original, text, 39);
+    EXPECT_STREQ(text, L"{0A6EE23E-F2A1-0187-049F-3BCE5DDD9F70}");
     CLSID parsed{};
     ASSERT_EQ(CLSIDFromString(text, &parsed), S_OK);
-    EXPECT_EQ(parsed, original);
+    EXPECT_EQ(parsed, known);
+    EXPECT_EQ(StringFromGUID2(known, text, 38), 0) << "no room for the terminator";
 
     IID iid{};
     ASSERT_EQ(IIDFromString(L"{7f04a3bd-4a63-4864-bb3f-52dd85d45042}", &iid), S_OK);
     EXPECT_EQ(iid.Data1, 0x7F04A3BDu);
     EXPECT_EQ(iid.Data4[7], 0x42);
-
     EXPECT_EQ(CLSIDFromString(L"{7F04A3BD-4A63-4864-BB3F-52DD85D4504G}", &parsed),
               CO_E_CLASSSTRING);
     EXPECT_EQ(CLSIDFromString(L"Some.ProgId", &parsed), CO_E_CLASSSTRING);
@@ -53,6 +32,16 @@ TEST(Guid, TextRoundTripsThroughClsidFromString) {
     EXPECT_EQ(IIDFromString(L"(7F04A3BD-4A63-4864-BB3F-52DD85D45042)", &iid), CO_E_IIDSTRING);
     ASSERT_EQ(CLSIDFromString(nullptr, &parsed), S_OK);
     EXPECT_EQ(parsed, CLSID_NULL);
+}
+
+TEST(Guid, CreatedGuidsAreRandomVersion4AndDiffer) {
+    GUID first, second;
+    ASSERT_EQ(CoCreateGuid(&first), S_OK);
+    ASSERT_EQ(CoCreateGuid(&second), S_OK);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first.Data3 >> 12, 4);
+    EXPECT_EQ(first.Data4[0] & 0xC0, 0x80);
+    EXPECT_EQ(CoCreateGuid(nullptr), E_INVALIDARG);
 }
 
 // Records are told apart by their GUIDs, so none may repeat: not over many thousands, not

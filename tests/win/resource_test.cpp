@@ -6,7 +6,6 @@
 #include <string>
 
 #include "support/cstring_printer.h"
-#include "vntl/vnprompts.h"
 #include "vntl/vntoolsresoverride.h"
 #include "win/module.h"
 #include "win/resourceindex.h"
@@ -68,17 +67,21 @@ protected:
 
 }  // namespace
 
+// 99 and 102 sit in a block that exists but are absent, as is 999 whose block does not exist.
 TEST_F(ResourceTest, StringsKeepTheirAccentsLineBreaksAndPlacesInTheirBlocks) {
     // 115 holds a character beyond 16 bits: a surrogate pair in the file.
-    const std::pair<UINT, const wchar_t*> expected[] = {{100, L"Première chaîne"},
+    const std::pair<UINT, const wchar_t*> expected[] = {{99, L"<none>"},
+                                                        {100, L"Première chaîne"},
                                                         {101, L"Second\nline"},
                                                         {111, L"Dernière du bloc"},
                                                         {112, L"Premier du bloc suivant"},
-                                                        {115, L"Clef \U0001F511"}};
+                                                        {115, L"Clef \U0001F511"},
+                                                        {102, L"<none>"},
+                                                        {999, L"<none>"}};
     for (auto [id, text] : expected) EXPECT_EQ(loadString(fixture, id), text) << id;
 }
 
-TEST_F(ResourceTest, LoadStringCutsToTheBufferCountingTheTerminatingNull) {
+TEST_F(ResourceTest, LoadStringCutsToTheBufferOrHandsOutTheStringItself) {
     const struct {
         int cchBufferMax;
         int copied;
@@ -91,18 +94,11 @@ TEST_F(ResourceTest, LoadStringCutsToTheBufferCountingTheTerminatingNull) {
         EXPECT_EQ(LoadStringW(fixture, 101, buffer, c.cchBufferMax), c.copied) << c.cchBufferMax;
         EXPECT_STREQ(buffer, c.text);
     }
-}
-
-TEST_F(ResourceTest, LoadStringWithoutABufferHandsOutTheStringItself) {
+    // Without a buffer, the string itself is handed out.
     const wchar_t* text = nullptr;
     EXPECT_EQ(LoadStringW(fixture, 101, reinterpret_cast<LPWSTR>(&text), 0), 11);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(std::wstring(text, 11), L"Second\nline");
-}
-
-TEST_F(ResourceTest, LoadStringGivesZeroForAnAbsentString) {
-    // 99 and 102 sit in a block that exists, 999 in one that does not.
-    for (UINT id : {99u, 102u, 999u}) EXPECT_EQ(loadString(fixture, id), L"<none>") << id;
 }
 
 TEST_F(ResourceTest, NamesAndTypesAreIdsOrStringsIgnoringCase) {
@@ -175,13 +171,13 @@ TEST_F(ResourceTest, ExtensionModulesAnswerInTheOrderTheyJoinedTheChain) {
     EXPECT_EQ(AfxFindResourceHandle(L"SECONDONLY", RT_RCDATA), second);
     EXPECT_EQ(AfxFindResourceHandle(L"NOWHERE", RT_RCDATA), AfxGetResourceHandle());
 
-    HMODULE first = fixture;
     fixture.free();
     EXPECT_EQ(AfxFindResourceHandle(L"CHAINED", RT_RCDATA), second);
     CString text;
     ASSERT_TRUE(text.LoadString(100));
     EXPECT_EQ(text, L"Chaîne du second module");
-    EXPECT_NE(AfxFindStringResourceHandle(100), first);
+    second.free();
+    EXPECT_FALSE(text.LoadString(100)) << "the unloaded modules' strings are gone";
 }
 
 TEST(UiKitModule, IsFoundByItsWindowsNameAndLendsTheProductIcon) {
@@ -205,15 +201,6 @@ TEST(UiKitModule, IsFoundByItsWindowsNameAndLendsTheProductIcon) {
         EXPECT_EQ(SizeofResource(holder, icon),
                   fieldAt<DWORD>(holder, MAKEINTRESOURCE(20922), RT_GROUP_ICON, entry + 8));
     }
-}
-
-TEST(RebarModuleResources, PromptsComeFromTheModulesStringTable) {
-    LoadedModule rebar(L"librebar.so");
-    ASSERT_NE(HMODULE(rebar), nullptr);
-    EXPECT_EQ(VnPrompts::getPrompt(12002, L"REBAR"), L"Diamètre\nnominal");
-    EXPECT_EQ(VnPrompts::getPrompt(12051, L"REBAR"), L"Orvanta Béton");
-    EXPECT_EQ(loadString(rebar, 12033), L"<< Détails");
-    EXPECT_EQ(loadString(rebar, 12010), L"<none>") << "left to the prompt service";
 }
 
 TEST(RebarModuleResources, DialogTemplatesAndTheLegendBitmapHaveTheirSizes) {

@@ -6,22 +6,13 @@
 
 namespace {
 
+// The list's texts from head to tail; the walk back from the tail must meet the same nodes.
 CString joined(const CStringList& list) {
-    CString text;
-    for (POSITION pos = list.GetHeadPosition(); pos;) {
-        if (!text.IsEmpty()) text += L",";
-        text += list.GetNext(pos);
-    }
-    return text;
-}
-
-CString joinedBackwards(const CStringList& list) {
-    CString text;
-    for (POSITION pos = list.GetTailPosition(); pos;) {
-        if (!text.IsEmpty()) text += L",";
-        text += list.GetPrev(pos);
-    }
-    return text;
+    CString forward, backward;
+    for (POSITION pos = list.GetHeadPosition(); pos;) forward += list.GetNext(pos) + L",";
+    for (POSITION pos = list.GetTailPosition(); pos;) backward.Insert(0, list.GetPrev(pos) + L",");
+    EXPECT_EQ(forward, backward);
+    return forward.TrimRight(L',');
 }
 
 CString joined(const CStringArray& array) {
@@ -32,41 +23,28 @@ CString joined(const CStringArray& array) {
 
 }  // namespace
 
-TEST(CStringList, PositionsWalkBothWaysAndEndWithNull) {
-    CStringList list;
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_EQ(list.GetHeadPosition(), nullptr);
-    POSITION b = list.AddTail(L"b");
-    list.AddTail(CString(L"c"));
-    list.AddHead(L"a");
-    EXPECT_EQ(list.GetCount(), 3);
-    EXPECT_EQ(joined(list), L"a,b,c");
-    EXPECT_EQ(joinedBackwards(list), L"c,b,a");
-    EXPECT_EQ(list.GetHead(), L"a");
-    EXPECT_EQ(list.GetTail(), L"c");
-
-    POSITION pos = b;
-    EXPECT_EQ(list.GetNext(pos), L"b");
-    EXPECT_EQ(list.GetAt(pos), L"c");
-    list.GetNext(pos);
-    EXPECT_EQ(pos, nullptr);
-    list.SetAt(b, L"B");
-    list.GetAt(list.GetHeadPosition()) = L"A";
-    EXPECT_EQ(joined(list), L"A,B,c");
-}
-
 TEST(CStringList, InsertionsLandBesideTheirPositionAndKeepOthersValid) {
     CStringList list;
+    EXPECT_EQ(list.GetHeadPosition(), nullptr);
     POSITION only = list.InsertAfter(nullptr, L"m");  // null: at the tail
     list.InsertBefore(nullptr, L"a");                 // null: at the head
     POSITION z = list.InsertAfter(only, L"z");
     list.InsertBefore(only, L"k");
-    list.InsertAfter(only, L"n");
+    list.InsertAfter(only, CString(L"n"));
     list.InsertBefore(list.GetHeadPosition(), L"0");
-    EXPECT_EQ(joined(list), L"0,a,k,m,n,z");
-    EXPECT_EQ(joinedBackwards(list), L"z,n,m,k,a,0");
-    EXPECT_EQ(list.GetAt(z), L"z");
-    EXPECT_EQ(list.GetTail(), L"z");
+    list.AddHead(L"(");
+    list.AddTail(L")");
+    EXPECT_EQ(joined(list), L"(,0,a,k,m,n,z,)");
+    EXPECT_EQ(list.GetCount(), 8);
+
+    POSITION pos = z;
+    EXPECT_EQ(list.GetNext(pos), L"z");
+    EXPECT_EQ(list.GetAt(pos), L")");
+    list.GetNext(pos);
+    EXPECT_EQ(pos, nullptr);
+    list.SetAt(z, L"Z");
+    list.GetAt(list.GetHeadPosition()) = L"[";
+    EXPECT_EQ(joined(list), L"[,0,a,k,m,n,Z,)");
 }
 
 TEST(CStringList, RemovalsUnlinkOnlyTheirElement) {
@@ -75,12 +53,10 @@ TEST(CStringList, RemovalsUnlinkOnlyTheirElement) {
     POSITION c = list.Find(L"c");
     list.RemoveAt(list.Find(L"b"));
     EXPECT_EQ(joined(list), L"a,c,d");
-    EXPECT_EQ(joinedBackwards(list), L"d,c,a");
     EXPECT_EQ(list.GetAt(c), L"c");
     EXPECT_EQ(list.RemoveHead(), L"a");
     EXPECT_EQ(list.RemoveTail(), L"d");
-    EXPECT_EQ(list.GetHead(), L"c");
-    EXPECT_EQ(list.GetTail(), L"c");
+    EXPECT_EQ(joined(list), L"c");
     list.RemoveAt(c);
     EXPECT_TRUE(list.IsEmpty());
     EXPECT_EQ(list.GetTailPosition(), nullptr);
@@ -126,17 +102,13 @@ TEST(CStringArray, InsertAndRemoveShiftTheFollowingElements) {
     EXPECT_EQ(array.Add(CString(L"d")), 1);
     array.InsertAt(1, L"b");
     array.InsertAt(2, L"c", 2);
-    EXPECT_EQ(joined(array), L"a,b,c,c,d");
     array.RemoveAt(2);
     EXPECT_EQ(joined(array), L"a,b,c,d");
     array.RemoveAt(0, 2);
-    EXPECT_EQ(joined(array), L"c,d");
     EXPECT_EQ(array.GetUpperBound(), 1);
 
     array.InsertAt(4, L"z");  // past the end: empty strings fill the gap
-    EXPECT_EQ(joined(array), L"c,d,,,z");
     array.SetAtGrow(6, array[0]);
-    EXPECT_EQ(joined(array), L"c,d,,,z,,c");
     array.SetAt(2, L"x");
     array.ElementAt(3) = L"y";
     EXPECT_EQ(joined(array), L"c,d,x,y,z,,c");
