@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "vntl/vncrashhandler.h"
 #include "win/utf8.h"
@@ -72,6 +73,23 @@ int progress(void* steps) {
 }
 
 }  // namespace
+
+bool sqliteReadsSchema(const std::string& path) {
+    char header[20] = {};
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return true;
+    const std::size_t read = std::fread(header, 1, sizeof header, file);
+    std::fclose(file);
+    if (read < sizeof header || std::memcmp(header, "SQLite format 3", 16) != 0) return true;
+    if (header[18] != 1 || header[19] != 1) return true;
+    sqlite3* db = nullptr;
+    const int opened = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    const bool reads =
+        opened == SQLITE_OK && sqlite3_exec(db, "SELECT 1 FROM sqlite_master LIMIT 1", nullptr,
+                                            nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return reads;
+}
 
 bool buildFromSql(const std::uint8_t* data, std::size_t size, const std::string& path) {
     std::string sql(reinterpret_cast<const char*>(data), size);

@@ -21,6 +21,11 @@ const std::string& writeInput(const std::uint8_t* data, std::size_t size,
 // VACUUM INTO) are refused and long-running ones are cut short. False when no file was made.
 bool buildFromSql(const std::uint8_t* data, std::size_t size, const std::string& path);
 
+// Whether SQLite itself reads the schema of the database file at `path` (its first query parses
+// every table's statement). Files SQLite does not hold in its rollback-journal form (an Access
+// file, a write-ahead log) answer true: the store lets SQLite judge those itself.
+bool sqliteReadsSchema(const std::string& path);
+
 // Sends crash reports to memory only: a fuzzing run must not fill the user's crash log.
 void keepCrashReportsInMemory();
 

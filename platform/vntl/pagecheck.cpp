@@ -80,9 +80,10 @@ public:
 
     Result run() {
         Result result;
+        result.schemaFormat = bigEndian(&image_[44], 4);
         std::vector<std::uint32_t> roots;
         tree(1, std::nullopt, 0, [&](const std::string& record, std::uint32_t page) {
-            schemaEntry(record, page, roots, result.tables);
+            schemaEntry(record, page, roots, result);
         });
         for (std::uint32_t root : roots) tree(root, std::nullopt, 0, nullptr);
         freeList();
@@ -229,24 +230,29 @@ private:
 
     // A schema row: type, name, table name, root page, SQL.
     void schemaEntry(const std::string& record, std::uint32_t number,
-                     std::vector<std::uint32_t>& roots, std::vector<std::wstring>& tables) {
+                     std::vector<std::uint32_t>& roots, Result& result) {
         const auto* at = reinterpret_cast<const unsigned char*>(record.data());
         const auto* end = at + record.size();
         const unsigned char* header = at;
         const std::uint64_t headerSize = varint(at, end, number);
         if (headerSize > record.size()) damaged(L"a schema row is invalid", number);
-        std::uint64_t types[4] = {};
+        std::uint64_t types[5] = {};
         for (auto& type : types) type = at < header + headerSize ? varint(at, end, number) : 0;
         const unsigned char* body = header + headerSize;
-        std::string_view values[4];
-        for (int i = 0; i < 4; ++i) {
+        std::string_view values[5];
+        for (int i = 0; i < 5; ++i) {
             const std::uint64_t length = serialSize(types[i], number);
             if (body + length > end) damaged(L"a schema row is invalid", number);
             values[i] = std::string_view(reinterpret_cast<const char*>(body), length);
             body += length;
         }
+        const bool integerRoot = types[3] >= 1 && types[3] <= 4;
+        const auto isText = [&](int i) { return types[i] >= 13 && types[i] % 2 == 1; };
+        result.schema.push_back({std::string(values[0]), std::string(values[1]),
+                                 std::string(values[2]), std::string(values[4]),
+                                 integerRoot && isText(0) && isText(1) && isText(2) && isText(4)});
         std::uint32_t root = 0;
-        if (types[3] >= 1 && types[3] <= 4)
+        if (integerRoot)
             root = bigEndian(reinterpret_cast<const unsigned char*>(values[3].data()),
                              static_cast<int>(values[3].size()));
         if (root == 0) return;  // views and triggers own no pages
@@ -254,7 +260,7 @@ private:
             damaged(L"two schema rows share a b-tree", number);
         roots.push_back(root);
         if (values[0] == "table" && !isInternal(values[1]))
-            tables.push_back(sqlite::fromUtf8(values[1]));
+            result.tables.push_back(sqlite::fromUtf8(values[1]));
     }
 
     // SQLite's own tables ("sqlite_sequence", "sqlite_stat1"), whatever the letter case.
@@ -292,20 +298,27 @@ private:
     std::optional<std::int64_t> lastRowid_;  // of the table being walked
 };
 
+Result refused(Verdict verdict, std::wstring reason) {
+    Result result;
+    result.verdict = verdict;
+    result.reason = std::move(reason);
+    return result;
+}
+
 }  // namespace
 
 Result checkImage(std::span<const unsigned char> image) {
     // The file was judged by its header before it was read; it may have changed since.
-    if (image.size() < 100) return {Verdict::damaged, L"it is cut short", {}};
+    if (image.size() < 100) return refused(Verdict::damaged, L"it is cut short");
     const std::uint32_t size = pageSizeOf(image);
     if (size < 512 || (size & (size - 1)) != 0 || image.size() < size)
-        return {Verdict::damaged, L"its header is invalid", {}};
+        return refused(Verdict::damaged, L"its header is invalid");
     try {
         return Walk(image).run();
     } catch (const Damage& damage) {
-        return {Verdict::damaged, damage.reason, {}};
+        return refused(Verdict::damaged, damage.reason);
     } catch (const Unsupported& unsupported) {
-        return {Verdict::unsupported, unsupported.reason, {}};
+        return refused(Verdict::unsupported, unsupported.reason);
     }
 }
 

@@ -23,10 +23,18 @@ enum class Verdict {
     unsupported,  // a layout the walk does not know (auto-vacuum, WAL); SQLite must judge
 };
 
+// A row of the schema table, its texts as stored (UTF-8).
+struct SchemaRow {
+    std::string type, name, tableName, sql;
+    bool plain = false;  // every text a text and the root page an integer, as SQLite writes them
+};
+
 struct Result {
     Verdict verdict = Verdict::sound;
     std::wstring reason;               // why the file is damaged or not walked
     std::vector<std::wstring> tables;  // when sound: the user tables, in schema order
+    std::vector<SchemaRow> schema;     // when sound: every row of the schema table, in order
+    std::uint32_t schemaFormat = 0;    // the header's schema format number
 };
 
 // `image` is the whole file; its header was already found sound (size, page size, magic).

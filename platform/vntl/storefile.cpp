@@ -11,6 +11,7 @@
 
 #include "vntl/accessimport.h"
 #include "vntl/pagecheck.h"
+#include "vntl/schemacheck.h"
 #include "vntl/sqlitedb.h"
 
 namespace vntl::storefile {
@@ -113,11 +114,15 @@ sqlite::Database loadCatalogue(const std::wstring& path, const std::string& file
         fail(L"the catalogue " + inQuotes(path) + L" is damaged (" + check.reason + L")");
     if (check.verdict == pagecheck::Verdict::sound) {
         // The statements that make the tables must read as SQL too: SQLite parses them all at
-        // the first query, and a garbled one would make every query fail from then on.
-        try {
-            snapshot.exec("SELECT 1 FROM sqlite_master LIMIT 1");
-        } catch (const sqlite::Error& error) {
-            fail(L"the catalogue " + inQuotes(path) + L" is damaged (" + wide(error.what()) + L")");
+        // the first query, and a garbled one would make every query fail from then on. Where
+        // the quick check is unsure, SQLite parses them now.
+        if (!schemacheck::surelyLoads(check.schema, check.schemaFormat)) {
+            try {
+                snapshot.exec("SELECT 1 FROM sqlite_master LIMIT 1");
+            } catch (const sqlite::Error& error) {
+                fail(L"the catalogue " + inQuotes(path) + L" is damaged (" + wide(error.what()) +
+                     L")");
+            }
         }
         tables = std::move(check.tables);
         return snapshot;
