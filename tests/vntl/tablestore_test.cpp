@@ -239,9 +239,15 @@ TEST_F(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
     std::string garbled = bytes;
     garbled.replace(4096, 200, std::string(200, '\xEE'));
     testsupport::writeFile(scratch / "garbled.mdb", garbled);
-    std::string schema = bytes;  // whole pages, but a table's SQL no longer reads
-    schema.replace(schema.find("CREATE TABLE \"Bars B500\""), 6, "CRE@TE");
-    testsupport::writeFile(scratch / "schema.mdb", schema);
+    // Whole pages, but a table's statement no longer reads, names another table, or a column
+    // twice.
+    const auto garble = [&](const char* name, const std::string& from, const std::string& to) {
+        std::string copy = bytes;
+        testsupport::writeFile(scratch / name, copy.replace(copy.find(from), from.size(), to));
+    };
+    garble("schema.mdb", "CREATE TABLE \"Bars B500\"", "CRE@TE TABLE \"Bars B500\"");
+    garble("schema-name.mdb", "CREATE TABLE \"Bars B500\"", "CREATE TABLE \"Bars B501\"");
+    garble("schema-column.mdb", "REAL, \"Mass\"", "REAL, \"Name\"");
     fs::create_directory(scratch / "folder.mdb");
     build(scratch, "no_tables.sql", "no-tables.mdb");
 
@@ -254,6 +260,8 @@ TEST_F(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
         {"pages-missing.mdb", L"damaged"},
         {"garbled.mdb", L"damaged"},
         {"schema.mdb", L"damaged"},
+        {"schema-name.mdb", L"damaged"},
+        {"schema-column.mdb", L"damaged"},
         {"access.mdb", L"Access"},
         {"no-tables.mdb", L"no tables"},
     };
