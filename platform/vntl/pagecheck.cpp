@@ -63,8 +63,9 @@ std::uint32_t pageSizeOf(std::span<const unsigned char> image) {
 
 class Walk {
 public:
-    explicit Walk(std::span<const unsigned char> image)
+    Walk(std::span<const unsigned char> image, const SchemaSink& schema)
         : image_(image),
+          schema_(schema),
           pageSize_(pageSizeOf(image)),
           usable_(pageSize_ - image[20]),
           pages_(pageCountOf(image, pageSize_)),
@@ -248,9 +249,9 @@ private:
         }
         const bool integerRoot = types[3] >= 1 && types[3] <= 4;
         const auto isText = [&](int i) { return types[i] >= 13 && types[i] % 2 == 1; };
-        result.schema.push_back({std::string(values[0]), std::string(values[1]),
-                                 std::string(values[2]), std::string(values[4]),
-                                 integerRoot && isText(0) && isText(1) && isText(2) && isText(4)});
+        if (schema_)
+            schema_({values[0], values[1], values[2], values[4],
+                     integerRoot && isText(0) && isText(1) && isText(2) && isText(4)});
         std::uint32_t root = 0;
         if (integerRoot)
             root = bigEndian(reinterpret_cast<const unsigned char*>(values[3].data()),
@@ -290,6 +291,7 @@ private:
     }
 
     std::span<const unsigned char> image_;
+    const SchemaSink& schema_;
     std::uint32_t pageSize_;
     std::uint32_t usable_;
     std::uint32_t pages_;
@@ -307,14 +309,14 @@ Result refused(Verdict verdict, std::wstring reason) {
 
 }  // namespace
 
-Result checkImage(std::span<const unsigned char> image) {
+Result checkImage(std::span<const unsigned char> image, const SchemaSink& schema) {
     // The file was judged by its header before it was read; it may have changed since.
     if (image.size() < 100) return refused(Verdict::damaged, L"it is cut short");
     const std::uint32_t size = pageSizeOf(image);
     if (size < 512 || (size & (size - 1)) != 0 || image.size() < size)
         return refused(Verdict::damaged, L"its header is invalid");
     try {
-        return Walk(image).run();
+        return Walk(image, schema).run();
     } catch (const Damage& damage) {
         return refused(Verdict::damaged, damage.reason);
     } catch (const Unsupported& unsupported) {

@@ -11,8 +11,10 @@
 // costs a catalogue ten times more than copying it.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vntl::pagecheck {
@@ -23,21 +25,22 @@ enum class Verdict {
     unsupported,  // a layout the walk does not know (auto-vacuum, WAL); SQLite must judge
 };
 
-// A row of the schema table, its texts as stored (UTF-8).
+// A row of the schema table, its texts as stored (UTF-8); valid while it is handed over.
 struct SchemaRow {
-    std::string type, name, tableName, sql;
+    std::string_view type, name, tableName, sql;
     bool plain = false;  // every text a text and the root page an integer, as SQLite writes them
 };
+using SchemaSink = std::function<void(const SchemaRow&)>;
 
 struct Result {
     Verdict verdict = Verdict::sound;
     std::wstring reason;               // why the file is damaged or not walked
     std::vector<std::wstring> tables;  // when sound: the user tables, in schema order
-    std::vector<SchemaRow> schema;     // when sound: every row of the schema table, in order
     std::uint32_t schemaFormat = 0;    // the header's schema format number
 };
 
 // `image` is the whole file; its header was already found sound (size, page size, magic).
-Result checkImage(std::span<const unsigned char> image);
+// `schema`, when given, is handed each row of the schema table in order as the walk meets it.
+Result checkImage(std::span<const unsigned char> image, const SchemaSink& schema = {});
 
 }  // namespace vntl::pagecheck

@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -104,33 +103,6 @@ std::optional<std::string_view> definition(const pagecheck::SchemaRow& row,
     return split->rest;
 }
 
-struct Closer {
-    void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-
-// Whether SQLite parses `CREATE TABLE "t"` followed by `rest`. A scratch database parses it:
-// preparing the statement checks it without making the table.
-class Parser {
-public:
-    bool reads(std::string_view rest) {
-        if (!db_) {
-            sqlite3* db = nullptr;
-            const int opened = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE, nullptr);
-            db_.reset(db);
-            if (opened != SQLITE_OK) return false;
-        }
-        const std::string sql = std::string("CREATE TABLE \"t\"").append(rest);
-        sqlite3_stmt* statement = nullptr;
-        const int prepared = sqlite3_prepare_v2(db_.get(), sql.c_str(),
-                                                static_cast<int>(sql.size()), &statement, nullptr);
-        sqlite3_finalize(statement);
-        return prepared == SQLITE_OK;
-    }
-
-private:
-    std::unique_ptr<sqlite3, Closer> db_;
-};
-
 // The statements SQLite read for earlier catalogues of this process. Catalogues make their
 // families' tables with the same few statements, so a host opening drawing after drawing has
 // them parsed once. Kept short: a process meets a handful.
@@ -158,21 +130,38 @@ ProvenStatements& proven() {
 
 }  // namespace
 
-bool surelyLoads(std::span<const pagecheck::SchemaRow> schema, std::uint32_t schemaFormat) {
-    if (schemaFormat < 1 || schemaFormat > kNewestSchemaFormat) return false;
-    std::unordered_set<std::string> names;
-    std::vector<std::string_view> parsed;  // most tables share one statement: a short list
-    Parser parser;
-    for (const pagecheck::SchemaRow& row : schema) {
-        const auto rest = definition(row, names);
-        if (!rest) return false;
-        if (std::find(parsed.begin(), parsed.end(), *rest) != parsed.end()) continue;
-        if (!proven().contains(*rest)) {
-            if (!parser.reads(*rest)) return false;
-            proven().add(*rest);
-        }
-        parsed.push_back(*rest);
+Judge::~Judge() {
+    sqlite3_close(scratch_);
+}
+
+void Judge::add(const pagecheck::SchemaRow& row) {
+    if (unsure_) return;
+    const auto rest = definition(row, names_);
+    if (!rest) {
+        unsure_ = true;
+    } else if (std::find(parsed_.begin(), parsed_.end(), *rest) == parsed_.end()) {
+        if (!proven().contains(*rest) && !parses(*rest)) unsure_ = true;
+        parsed_.emplace_back(*rest);
     }
+}
+
+bool Judge::surelyLoads(std::uint32_t schemaFormat) const {
+    return !unsure_ && schemaFormat >= 1 && schemaFormat <= kNewestSchemaFormat;
+}
+
+// Whether SQLite parses `CREATE TABLE "t"` followed by `rest`. Preparing the statement on a
+// scratch database checks it without making the table.
+bool Judge::parses(std::string_view rest) {
+    if (scratch_ == nullptr &&
+        sqlite3_open_v2(":memory:", &scratch_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        return false;
+    const std::string sql = std::string("CREATE TABLE \"t\"").append(rest);
+    sqlite3_stmt* statement = nullptr;
+    const int prepared = sqlite3_prepare_v2(scratch_, sql.c_str(), static_cast<int>(sql.size()),
+                                            &statement, nullptr);
+    sqlite3_finalize(statement);
+    if (prepared != SQLITE_OK) return false;
+    proven().add(rest);
     return true;
 }
 

@@ -7,17 +7,42 @@
 // the whole database when one does not read. A catalogue holds hundreds of tables made by the
 // same few statements, differing only in the table's name: each distinct statement is parsed
 // once, and what SQLite checks beyond the statement (the name it makes agrees with the row's,
-// no name twice) is checked here. Anything this check does not know answers "unsure", and the
-// caller lets SQLite parse the schema itself.
+// no name twice, a schema format it knows) is checked here. Anything this check does not know
+// leaves it unsure, and the caller lets SQLite parse the schema itself.
 
-#include <span>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "vntl/pagecheck.h"
 
+struct sqlite3;
+
 namespace vntl::schemacheck {
 
-// True when every row is a table that SQLite is sure to load; false when unsure, never when
-// the schema is sound but unusual.
-bool surelyLoads(std::span<const pagecheck::SchemaRow> schema, std::uint32_t schemaFormat);
+// Is handed the rows of the schema table in order, as the page walk meets them.
+class Judge {
+public:
+    Judge() = default;
+    Judge(const Judge&) = delete;
+    Judge& operator=(const Judge&) = delete;
+    ~Judge();
+
+    void add(const pagecheck::SchemaRow& row);
+
+    // True when every row handed over is a table SQLite is sure to load; false when unsure,
+    // which a sound but unusual schema may be.
+    [[nodiscard]] bool surelyLoads(std::uint32_t schemaFormat) const;
+
+private:
+    bool parses(std::string_view rest);
+
+    bool unsure_ = false;
+    std::unordered_set<std::string> names_;  // folded as SQLite folds them
+    std::vector<std::string> parsed_;        // the distinct statements, after the table's name
+    sqlite3* scratch_ = nullptr;             // opened at the first statement not yet proven
+};
 
 }  // namespace vntl::schemacheck

@@ -109,14 +109,16 @@ void verifyContent(sqlite::Database& db, const std::wstring& path) {
 sqlite::Database loadCatalogue(const std::wstring& path, const std::string& file,
                                std::optional<std::vector<std::wstring>>& tables) {
     sqlite::Database snapshot = sqlite::Database::snapshot(file);
-    pagecheck::Result check = pagecheck::checkImage(snapshot.image());
+    schemacheck::Judge statements;
+    pagecheck::Result check = pagecheck::checkImage(
+        snapshot.image(), [&](const pagecheck::SchemaRow& row) { statements.add(row); });
     if (check.verdict == pagecheck::Verdict::damaged)
         fail(L"the catalogue " + inQuotes(path) + L" is damaged (" + check.reason + L")");
     if (check.verdict == pagecheck::Verdict::sound) {
         // The statements that make the tables must read as SQL too: SQLite parses them all at
         // the first query, and a garbled one would make every query fail from then on. Where
         // the quick check is unsure, SQLite parses them now.
-        if (!schemacheck::surelyLoads(check.schema, check.schemaFormat)) {
+        if (!statements.surelyLoads(check.schemaFormat)) {
             try {
                 snapshot.exec("SELECT 1 FROM sqlite_master LIMIT 1");
             } catch (const sqlite::Error& error) {
