@@ -78,7 +78,6 @@ struct TableInfo {
     bool described = false;                        // columns and row-id name read yet
     std::string rowid;                             // a name of the row id that no column shadows
     std::optional<std::vector<long long>> rowids;  // in order; dropped when rows come or go
-    std::vector<sqlite::Statement*> columnReads;   // per column, once used; owned by the db
 
     const std::string& rowidName() const {
         if (rowid.empty()) fail(L"the rows of table " + inQuotes(name) + L" cannot be addressed");
@@ -333,17 +332,13 @@ bool TableStore::column(const std::wstring& table, const std::wstring& col,
         Impl& store = impl();
         TableInfo& info = store.table(table);
         const auto index = static_cast<std::size_t>(store.columnIndex(info, col));
-        // The hottest call of all: its statement is found without building any SQL text.
-        info.columnReads.resize(info.columns.size());
-        sqlite::Statement*& reader = info.columnReads[index];
-        if (reader == nullptr) {
-            reader = &store.db.statement("SELECT " + info.sqlColumns[index] + " FROM " +
-                                         info.sqlName + " ORDER BY " + info.rowidName());
-        }
-        sqlite::StatementLease select(*reader);
+        // Not kept for the next read: the container keeps what it read until the table changes,
+        // and a catalogue of thousands of families would keep megabytes of statements.
+        auto select = store.db.prepare("SELECT " + info.sqlColumns[index] + " FROM " +
+                                       info.sqlName + " ORDER BY " + info.rowidName());
         std::vector<Cell> cells;
         if (info.rowids) cells.reserve(info.rowids->size());
-        while (select->step()) cells.push_back(readCell(*select, 0));
+        while (select.step()) cells.push_back(readCell(select, 0));
         out = std::move(cells);
     });
 }
