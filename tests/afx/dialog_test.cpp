@@ -90,25 +90,20 @@ TEST_F(DialogTest, DoModalReturnsTheEndDialogCodeAndDisablesTheOwnerMeanwhile) {
     EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
 
-TEST_F(DialogTest, CancelClosesWithoutSaving) {
-    TestDialog dlg(builder, &parent);
-    User().Later("cancel", [](user::ScriptedUser& u) { u.ClickControl(IDCANCEL); });
-    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    EXPECT_EQ(dlg.choice, 1);
-}
-
 class InitialFocus : public DialogTest, public ::testing::WithParamInterface<bool> {};
 
-TEST_P(InitialFocus, FollowsWhatOnInitDialogAnswers) {
+TEST_P(InitialFocus, FollowsWhatOnInitDialogAnswersAndCancelSavesNothing) {
     TestDialog dlg(builder, &parent);
     dlg.focusName = GetParam();
     int focusedId = 0;
-    User().Later("look", [&](user::ScriptedUser& u) {
+    User().Later("look, change and cancel", [&](user::ScriptedUser& u) {
         focusedId = ::GetDlgCtrlID(::GetFocus());
+        dlg.SetDlgItemText(kCount, L"7");
         u.ClickControl(IDCANCEL);
     });
-    dlg.DoModal();
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(focusedId, GetParam() ? kName : kCount);  // else the first tab stop
+    EXPECT_EQ(dlg.count, 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, InitialFocus, ::testing::Bool());
@@ -139,50 +134,48 @@ INSTANTIATE_TEST_SUITE_P(Radios, RadioExchange,
                          ::testing::Values(RadioCase{1, 0, 1}, RadioCase{0, kRadio3, 2},
                                            RadioCase{-1, 0, -1}, RadioCase{-1, kRadio2, 1}));
 
-TEST_F(DialogTest, ANonNumberKeepsTheDialogOpenUntilCorrected) {
+struct BadInput {
+    bool checkRange;
+    LPCWSTR typed;  // after the initial 3
+    LPCWSTR message;
+    LPCWSTR corrected;
+    int expected;
+};
+
+class RefusedInput : public DialogTest, public ::testing::WithParamInterface<BadInput> {};
+
+TEST_P(RefusedInput, KeepsTheDialogOpenOnTheFieldUntilCorrected) {
     TestDialog dlg(builder, &parent);
+    dlg.checkRange = GetParam().checkRange;
     bool openAfterBadOk = false;
     HWND focusAfterBadOk = nullptr, edit = nullptr;
-    User().Later("type a word", [&](user::ScriptedUser& u) {
-        u.Click(::GetDlgItem(dlg.m_hWnd, kCount));
+    User().Later("type and confirm", [&](user::ScriptedUser& u) {
+        edit = ::GetDlgItem(dlg.m_hWnd, kCount);
+        u.Click(edit);
         u.Press(VK_END);
-        u.Type(L"x");
+        u.Type(GetParam().typed);
         u.AnswerMessageBox(IDOK);
         u.ClickControl(IDOK);
         openAfterBadOk = dlg.IsWindowVisible();
         focusAfterBadOk = ::GetFocus();
-        edit = ::GetDlgItem(dlg.m_hWnd, kCount);
     });
     User().Later("correct it", [&](user::ScriptedUser& u) {
-        dlg.SetDlgItemText(kCount, L" 12 ");
+        dlg.SetDlgItemText(kCount, GetParam().corrected);
         u.ClickControl(IDOK);
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_TRUE(openAfterBadOk);
     EXPECT_EQ(focusAfterBadOk, edit);
     ASSERT_EQ(User().MessageBoxes().size(), 1u);
-    EXPECT_EQ(User().MessageBoxes()[0].text, L"Please enter an integer.");
-    EXPECT_EQ(dlg.count, 12);
+    EXPECT_EQ(User().MessageBoxes()[0].text, GetParam().message);
+    EXPECT_EQ(dlg.count, GetParam().expected);
 }
 
-TEST_F(DialogTest, ANumberOutOfRangeIsRefusedWithTheRangeShown) {
-    TestDialog dlg(builder, &parent);
-    dlg.checkRange = true;
-    bool openAfterBadOk = false;
-    User().Later("enter too much, then correct it", [&](user::ScriptedUser& u) {
-        dlg.SetDlgItemText(kCount, L"500");
-        u.AnswerMessageBox(IDOK);
-        u.ClickControl(IDOK);
-        openAfterBadOk = dlg.IsWindowVisible();
-        dlg.SetDlgItemText(kCount, L"-0");
-        u.ClickControl(IDOK);
-    });
-    ASSERT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_TRUE(openAfterBadOk);
-    ASSERT_EQ(User().MessageBoxes().size(), 1u);
-    EXPECT_EQ(User().MessageBoxes()[0].text, L"Please enter an integer between 0 and 100.");
-    EXPECT_EQ(dlg.count, 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RefusedInput,
+    ::testing::Values(BadInput{false, L"x", L"Please enter an integer.", L" 12 ", 12},
+                      BadInput{true, L"00", L"Please enter an integer between 0 and 100.", L"-0",
+                               0}));
 
 TEST_F(DialogTest, AUserFillsTheDialogAndTheProgramReadsTheAnswers) {
     TestDialog dlg(builder, &parent);

@@ -4,17 +4,11 @@
 
 namespace {
 
-struct RectCase {
-    const char* what;
-    CRect (*change)(CRect);
-    CRect expected;
-};
-
 CRect Base() {
     return CRect(10, 20, 50, 80);
 }
 
-TEST(CRect, MeasuresItsSizeAndCentre) {
+TEST(CRectCPointCSize, MeasureAndAddAsDocumented) {
     CRect r = Base();
     EXPECT_EQ(r.Width(), 40);
     EXPECT_EQ(r.Height(), 60);
@@ -22,53 +16,29 @@ TEST(CRect, MeasuresItsSizeAndCentre) {
     EXPECT_TRUE(r.PtInRect(CPoint(10, 20)));
     EXPECT_FALSE(r.PtInRect(CPoint(50, 20)));  // the right edge lies outside
     EXPECT_TRUE(CRect(5, 5, 5, 9).IsRectEmpty());
-}
-
-class CRectChanges : public ::testing::TestWithParam<RectCase> {};
-
-TEST_P(CRectChanges, GiveTheDocumentedRectangle) {
-    EXPECT_EQ(GetParam().change(Base()), GetParam().expected) << GetParam().what;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Helpers, CRectChanges,
-    ::testing::Values(
-        RectCase{"offset",
-                 [](CRect r) {
-                     r.OffsetRect(5, -5);
-                     return r;
-                 },
-                 CRect(15, 15, 55, 75)},
-        RectCase{"inflate",
-                 [](CRect r) {
-                     r.InflateRect(2, 3);
-                     return r;
-                 },
-                 CRect(8, 17, 52, 83)},
-        RectCase{"deflate",
-                 [](CRect r) {
-                     r.DeflateRect(1, 2, 3, 4);
-                     return r;
-                 },
-                 CRect(11, 22, 47, 76)},
-        RectCase{"intersect", [](CRect r) { return r & CRect(40, 0, 100, 30); },
-                 CRect(40, 20, 50, 30)},
-        RectCase{"disjoint", [](CRect r) { return r & CRect(60, 0, 70, 10); }, CRect()},
-        RectCase{"union", [](CRect r) { return r | CRect(0, 0, 5, 5); }, CRect(0, 0, 50, 80)},
-        RectCase{"plus point", [](CRect r) { return r + CPoint(1, 1); }, CRect(11, 21, 51, 81)},
-        RectCase{"normalize",
-                 [](CRect) {
-                     CRect r(9, 9, 1, 2);
-                     r.NormalizeRect();
-                     return r;
-                 },
-                 CRect(1, 2, 9, 9)}));
-
-TEST(CPointAndCSize, Arithmetic) {
     EXPECT_EQ(CPoint(5, 7) - CPoint(2, 3), CSize(3, 4));
     EXPECT_EQ(CPoint(1, 1) + CSize(2, 3), CPoint(3, 4));
     EXPECT_EQ(CSize(4, 4) - CSize(1, 2), CSize(3, 2));
     EXPECT_EQ(CPoint(MAKELPARAM(-3, 9)), CPoint(-3, 9));
+}
+
+TEST(CRect, HelpersGiveTheDocumentedRectangle) {
+    CRect r = Base();
+    r.OffsetRect(5, -5);
+    EXPECT_EQ(r, CRect(15, 15, 55, 75));
+    r = Base();
+    r.InflateRect(2, 3);
+    EXPECT_EQ(r, CRect(8, 17, 52, 83));
+    r = Base();
+    r.DeflateRect(1, 2, 3, 4);
+    EXPECT_EQ(r, CRect(11, 22, 47, 76));
+    EXPECT_EQ(Base() & CRect(40, 0, 100, 30), CRect(40, 20, 50, 30));
+    EXPECT_EQ(Base() & CRect(60, 0, 70, 10), CRect()) << "disjoint";
+    EXPECT_EQ(Base() | CRect(0, 0, 5, 5), CRect(0, 0, 50, 80));
+    EXPECT_EQ(Base() + CPoint(1, 1), CRect(11, 21, 51, 81));
+    r = CRect(9, 9, 1, 2);
+    r.NormalizeRect();
+    EXPECT_EQ(r, CRect(1, 2, 9, 9));
 }
 
 class MemoryDC : public ::testing::Test {
@@ -95,23 +65,7 @@ TEST_F(MemoryDC, FillSolidRectPaintsAndKeepsItsColourAsBackground) {
     EXPECT_EQ(dc.GetBkColor(), RGB(10, 20, 30));
 }
 
-TEST_F(MemoryDC, Draw3dRectLightsTopLeftAndShadesBottomRight) {
-    const COLORREF light = RGB(250, 0, 0), dark = RGB(0, 0, 250);
-    dc.Draw3dRect(CRect(1, 1, 11, 11), light, dark);
-    struct Probe {
-        int x, y;
-        COLORREF colour;
-    } probes[] = {{1, 1, light},
-                  {9, 1, light},
-                  {1, 9, light},
-                  {10, 1, dark},
-                  {1, 10, dark},
-                  {10, 10, dark},
-                  {5, 5, RGB(255, 255, 255)}};
-    for (const Probe& p : probes) EXPECT_EQ(dc.GetPixel(p.x, p.y), p.colour) << p.x << "," << p.y;
-}
-
-TEST_F(MemoryDC, SelectObjectHandsBackThePreviousObject) {
+TEST_F(MemoryDC, SelectedPensDrawAndSelectedFontsMeasure) {
     CPen red(PS_SOLID, 1, RGB(255, 0, 0));
     CPen* pOld = dc.SelectObject(&red);
     ASSERT_NE(pOld, nullptr);
@@ -120,10 +74,6 @@ TEST_F(MemoryDC, SelectObjectHandsBackThePreviousObject) {
     dc.LineTo(20, 15);
     EXPECT_EQ(dc.GetPixel(7, 15), RGB(255, 0, 0));
     EXPECT_EQ(dc.SelectObject(pOld), &red);
-    AfxDeleteTempMap();
-}
-
-TEST_F(MemoryDC, TextIsMeasuredWithTheSelectedFont) {
     dc.SelectStockObject(DEFAULT_GUI_FONT);
     CSize one = dc.GetTextExtent(CString(L"W"));
     CSize two = dc.GetTextExtent(L"WW", 2);

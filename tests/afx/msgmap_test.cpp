@@ -19,24 +19,19 @@ protected:
     Level3 window;
 };
 
-struct Dispatch {
-    UINT message;
-    LRESULT expected;
-    const char* why;
-};
-
-class MessageMapChain : public MessageMapTest, public ::testing::WithParamInterface<Dispatch> {};
-
-TEST_P(MessageMapChain, TheMostDerivedEntryAnswers) {
-    EXPECT_EQ(window.SendMessage(GetParam().message, 5), GetParam().expected) << GetParam().why;
+TEST_F(MessageMapTest, TheMostDerivedEntryAnswers) {
+    struct Case {
+        UINT message;
+        LRESULT expected;
+        const char* why;
+    } cases[] = {
+        {kBaseOnly, 105, "an entry of the base class is found"},
+        {kOverridden, 202, "the middle class overrides the base"},
+        {kLeafOnly, 303, "the leaf class overrides the middle"},
+        {kUnmapped, 0, "an unmapped message gets the default handling"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(window.SendMessage(c.message, 5), c.expected) << c.why;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Levels, MessageMapChain,
-    ::testing::Values(Dispatch{kBaseOnly, 105, "an entry of the base class is found"},
-                      Dispatch{kOverridden, 202, "the middle class overrides the base"},
-                      Dispatch{kLeafOnly, 303, "the leaf class overrides the middle"},
-                      Dispatch{kUnmapped, 0, "an unmapped message gets the default handling"}));
 
 TEST_F(MessageMapTest, CrackedHandlersReceiveTheMessageArguments) {
     window.MoveWindow(0, 0, 120, 45);
@@ -67,12 +62,6 @@ TEST_F(MessageMapTest, RuntimeClassesFollowTheClassChain) {
     delete pObject;
     EXPECT_EQ(RUNTIME_CLASS(CDialog)->CreateObject(), nullptr);  // not creatable
 }
-
-}  // namespace
-}  // namespace afxtest
-
-namespace afxtest {
-namespace {
 
 // One handler per cracked entry; each records its message and what it was given.
 class EveryEntry : public CWnd {

@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ClickCase{Reflect::None, 0, 1,
                                 "a control that declines leaves it to the parent"}));
 
-TEST_F(ReflectionTest, OwnerDrawnButtonsDrawThemselves) {
+TEST_F(ReflectionTest, OwnerDrawnButtonsDrawAndColourThemselves) {
     SelfButton button(Reflect::None);
     CreateButton(button, BS_OWNERDRAW);
     DRAWITEMSTRUCT dis{ODT_BUTTON, kButtonId,      0, ODA_DRAWENTIRE, ODS_FOCUS, button.m_hWnd,
@@ -120,11 +120,6 @@ TEST_F(ReflectionTest, OwnerDrawnButtonsDrawThemselves) {
     EXPECT_EQ(host.SendMessage(WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&dis)), TRUE);
     EXPECT_EQ(button.drawn, 1);
     EXPECT_EQ(button.lastItemState, UINT(ODS_FOCUS));
-}
-
-TEST_F(ReflectionTest, ControlsColourThemselvesWhenTheyHaveABrush) {
-    SelfButton button(Reflect::None);
-    CreateButton(button);
     CBrush own(RGB(1, 2, 3));
     button.brush = own;
     CClientDC dc(&button);

@@ -17,7 +17,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_RESOURCE_EDIT, text); }
 };
 
-TEST_F(ResourceTest, DialogsComeFromTheResourceChainById) {
+TEST_F(ResourceTest, DialogsComeFromTheResourceChainByIdAndNeedTheirTemplate) {
     ResourceDialog dlg(&parent);
     CString caption, shown;
     user::ScriptedUser::Get().Later("read and confirm", [&](user::ScriptedUser& u) {
@@ -28,12 +28,9 @@ TEST_F(ResourceTest, DialogsComeFromTheResourceChainById) {
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(caption, L"Längen");
     EXPECT_EQ(shown, L"12,5");
-}
-
-TEST_F(ResourceTest, AMissingTemplateMakesNoDialog) {
-    CDialog dlg(UINT(9999), &parent);
-    EXPECT_EQ(dlg.DoModal(), -1);
-    EXPECT_FALSE(dlg.Create(UINT(9999), &parent));
+    CDialog missing(UINT(9999), &parent);
+    EXPECT_EQ(missing.DoModal(), -1);
+    EXPECT_FALSE(missing.Create(UINT(9999), &parent));
 }
 
 TEST_F(ResourceTest, MenusLoadWithTheirItems) {

@@ -36,12 +36,10 @@ TEST_F(Edges, EachEdgeKindPaintsItsSidesInTheClassicColours) {
         EXPECT_EQ(pixel(7, 0), GetSysColor(c.outerBR))
             << c.name << " right side owns the top-right corner";
         EXPECT_EQ(pixel(3, 3), RGB(1, 2, 3)) << c.name << " middle untouched";
-        DeleteDC(dc);
-        dc_ = nullptr;
     }
 }
 
-TEST_F(Edges, AdjustShrinksTheRectangleAndMiddleFillsIt) {
+TEST_F(Edges, AdjustShrinksMiddleFillsAndFlatOrMonoUseOneColourPerBorder) {
     HDC dc = surfaceDC(8, 8, RGB(1, 2, 3));
     RECT r{0, 0, 8, 8};
     DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST | BF_MIDDLE);
@@ -52,11 +50,8 @@ TEST_F(Edges, AdjustShrinksTheRectangleAndMiddleFillsIt) {
     DrawEdge(dc, &one, BDR_RAISEDINNER, BF_LEFT | BF_ADJUST);
     EXPECT_EQ(one.left, 1);
     EXPECT_EQ(one.right, 8) << "only the drawn sides move";
-}
-
-TEST_F(Edges, FlatAndMonoEdgesUseOneColourPerBorder) {
-    HDC dc = surfaceDC(6, 6);
-    RECT r{0, 0, 6, 6};
+    dc = surfaceDC(6, 6);
+    r = {0, 0, 6, 6};
     DrawEdge(dc, &r, EDGE_SUNKEN, BF_RECT | BF_FLAT);
     EXPECT_EQ(pixel(0, 2), GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(pixel(5, 2), GetSysColor(COLOR_BTNSHADOW));

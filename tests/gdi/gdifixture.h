@@ -20,8 +20,10 @@ protected:
 
     static DWORD liveObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
 
-    // A DC drawing on a fresh w x h surface filled with `fill`; the fixture deletes it.
+    // A DC drawing on a fresh w x h surface filled with `fill`; it replaces the DC of the
+    // previous call, and the fixture deletes the last one.
     HDC surfaceDC(int w, int h, COLORREF fill = RGB(255, 255, 255)) {
+        if (dc_) DeleteDC(dc_);
         surface_ = std::make_shared<gdi::Surface>(w, h, gdi::PixelFromColor(fill));
         dc_ = gdi::CreateDCOnSurface(surface_, POINT{0, 0}, RECT{0, 0, w, h});
         return dc_;

@@ -12,8 +12,20 @@ namespace {
 constexpr COLORREF kBackground = RGB(50, 60, 70);
 constexpr COLORREF kRed = RGB(200, 0, 0);
 
+// What GetIconInfo tells of an icon, with the bitmap copies it hands out freed at once.
+ICONINFO iconInfo(HICON icon) {
+    ICONINFO info{};
+    EXPECT_TRUE(GetIconInfo(icon, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return info;
+}
+
 class Icons : public GdiTest {
 protected:
+    // The program's own module: its resources hold two icon sizes, a cursor and a bitmap.
+    HMODULE self_ = GetModuleHandleW(nullptr);
+
     // A 2 x 2 icon: the left column red and opaque, the right column transparent.
     HICON twoByTwo() {
         HBITMAP color = CreateBitmap(2, 2, 1, 32, nullptr);
@@ -48,8 +60,6 @@ TEST_F(Icons, DrawingMasksThenCombinesTheImage) {
         EXPECT_TRUE(DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, c.flags));
         EXPECT_EQ(pixel(0, 1), c.left) << c.flags;
         EXPECT_EQ(pixel(1, 1), c.right) << c.flags;
-        DeleteDC(dc);
-        dc_ = nullptr;
     }
     HDC dc = surfaceDC(32, 32, kBackground);
     DrawIcon(dc, 0, 0, icon);
@@ -79,7 +89,7 @@ TEST_F(Icons, GetIconInfoHandsOutNewBitmapsAndTheCentreAsHotSpot) {
     DestroyIcon(copy);
 }
 
-TEST_F(Icons, DisabledStateEmbossesTheShape) {
+TEST_F(Icons, DisabledStateEmbossesTheShapeAndDrawsTextTwiceInTheSchemeColours) {
     HICON icon = twoByTwo();
     HDC dc = surfaceDC(3, 3, kBackground);
     DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, 0, 0, 0, 0,
@@ -92,10 +102,7 @@ TEST_F(Icons, DisabledStateEmbossesTheShape) {
                DST_ICON | DSS_NORMAL);
     EXPECT_EQ(pixel(1, 0), kRed);
     DestroyIcon(icon);
-}
-
-TEST_F(Icons, DisabledTextIsDrawnTwiceInTheSchemeColours) {
-    HDC dc = surfaceDC(20, 16, RGB(0, 0, 255));
+    dc = surfaceDC(20, 16, RGB(0, 0, 255));
     SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(L"W"), 0, 2, 0, 0, 0,
                DST_TEXT | DSS_DISABLED);
@@ -124,12 +131,9 @@ TEST_F(Icons, SystemCursorsAreDistinctSharedAndNotCounted) {
     }
     EXPECT_NE(LoadIconW(nullptr, IDI_WARNING), nullptr);
     EXPECT_EQ(liveObjects(), start);
-    ICONINFO info{};
-    GetIconInfo(arrow, &info);
+    ICONINFO info = iconInfo(arrow);
     EXPECT_FALSE(info.fIcon);
     EXPECT_EQ(info.xHotspot, 0u);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
 }
 
 // An icon image as a resource holds it: a header of twice the height, 32-bit XOR rows and
@@ -176,11 +180,7 @@ TEST_F(Icons, ImagesLoadFromIcoAndBmpFiles) {
     HICON icon = static_cast<HICON>(LoadImageW(nullptr, (dir / "gdi_test.ico").wstring().c_str(),
                                                IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
     ASSERT_NE(icon, nullptr);
-    ICONINFO info{};
-    GetIconInfo(icon, &info);
-    EXPECT_EQ(info.xHotspot, 8u);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    EXPECT_EQ(iconInfo(icon).xHotspot, 8u);
     DestroyIcon(icon);
 
     // A 1 x 1 24-bit bitmap file.
@@ -206,14 +206,7 @@ TEST_F(Icons, ImagesLoadFromIcoAndBmpFiles) {
     DeleteObject(bitmap);
 }
 
-}  // namespace
-
-namespace {
-
-class ResourceImages : public GdiTest {
-protected:
-    HMODULE self_ = GetModuleHandleW(nullptr);
-};
+using ResourceImages = Icons;
 
 TEST_F(ResourceImages, IconsComeInTheSizeAskedFor) {
     struct Case {
@@ -229,35 +222,23 @@ TEST_F(ResourceImages, IconsComeInTheSizeAskedFor) {
         EXPECT_EQ(pixel(0, 0), c.color) << c.size;
         EXPECT_EQ(pixel(c.size - 1, 0), kBackground) << "the right half is transparent";
         DestroyIcon(icon);
-        DeleteDC(dc);
-        dc_ = nullptr;
     }
 }
 
-TEST_F(ResourceImages, LoadIconSharesOneIconOfTheSystemSize) {
+TEST_F(ResourceImages, IconsLoadSharedInTheSystemSizeAndCursorsKeepTheirHotSpot) {
     DWORD start = liveObjects();
     HICON icon = LoadIconW(self_, MAKEINTRESOURCE(1));
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(LoadIconW(self_, MAKEINTRESOURCE(1)), icon);
     EXPECT_EQ(liveObjects(), start);
-    ICONINFO info{};
-    GetIconInfo(icon, &info);
-    EXPECT_EQ(info.xHotspot, 16u) << "the 32 x 32 image";
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    EXPECT_EQ(iconInfo(icon).xHotspot, 16u) << "the 32 x 32 image";
     EXPECT_EQ(LoadIconW(self_, MAKEINTRESOURCE(99)), nullptr);
-}
-
-TEST_F(ResourceImages, CursorsKeepTheirHotSpot) {
     HCURSOR cursor = LoadCursorW(self_, MAKEINTRESOURCE(2));
     ASSERT_NE(cursor, nullptr);
-    ICONINFO info{};
-    GetIconInfo(cursor, &info);
+    ICONINFO info = iconInfo(cursor);
     EXPECT_FALSE(info.fIcon);
     EXPECT_EQ(info.xHotspot, 5u);
     EXPECT_EQ(info.yHotspot, 7u);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
 }
 
 TEST_F(ResourceImages, BitmapsKeepTheirSizeAndColours) {

@@ -49,10 +49,6 @@ int countDifferences(const gdi::Surface& a, const gdi::Surface& b) {
 
 }  // namespace
 
-void ExpectMatchesReference(const gdi::Surface& surface, const std::string& name) {
-    ExpectMatchesReference(surface, name, "references");
-}
-
 void ExpectMatchesReference(const gdi::Surface& surface, const std::string& name,
                             const std::string& referenceDir) {
     fs::path reference = fs::path(referenceDir) / (name + ".png");

@@ -9,7 +9,6 @@
 
 #include "gdi/surface.h"
 
-void ExpectMatchesReference(const gdi::Surface& surface, const std::string& name);
-// The same with the folder of the reference pictures given.
+// Another folder of reference pictures may be given.
 void ExpectMatchesReference(const gdi::Surface& surface, const std::string& name,
-                            const std::string& referenceDir);
+                            const std::string& referenceDir = "references");

@@ -26,35 +26,34 @@ protected:
     }
 };
 
-TEST_F(Shapes, FillRectExcludesTheRightAndBottomEdges) {
-    HDC dc = surfaceDC(5, 4);
-    HBRUSH red = CreateSolidBrush(kRed);
-    RECT r{1, 1, 3, 3};
-    FillRect(dc, &r, red);
-    EXPECT_EQ(picture(kRed), ".....\n.##..\n.##..\n.....\n");
-    DeleteObject(red);
-}
-
-TEST_F(Shapes, LinesLeaveTheirEndPoint) {
+TEST_F(Shapes, LinesLeaveTheirEndPointAndFollowThePensStyleAndWidth) {
     struct Case {
+        int style, width, w, h;
         POINT from, to;
         const char* expected;
     } cases[] = {
-        {{0, 1}, {4, 1}, "....\n####\n....\n....\n"},
-        {{1, 0}, {1, 3}, ".#..\n.#..\n.#..\n....\n"},
-        {{0, 0}, {3, 3}, "#...\n.#..\n..#.\n....\n"},
-        {{3, 3}, {0, 3}, "....\n....\n....\n.###\n"},
+        {PS_SOLID, 1, 4, 4, {0, 1}, {4, 1}, "....\n####\n....\n....\n"},
+        {PS_SOLID, 1, 4, 4, {1, 0}, {1, 3}, ".#..\n.#..\n.#..\n....\n"},
+        {PS_SOLID, 1, 4, 4, {0, 0}, {3, 3}, "#...\n.#..\n..#.\n....\n"},
+        {PS_SOLID, 1, 4, 4, {3, 3}, {0, 3}, "....\n....\n....\n.###\n"},
+        // Dots are three pixels on and three off.
+        {PS_DOT, 1, 12, 1, {0, 0}, {12, 0}, "###...###...\n"},
+        // A wide pen covers a square around each point.
+        {PS_SOLID, 3, 6, 5, {1, 2}, {4, 2}, "......\n#####.\n#####.\n#####.\n......\n"},
     };
     for (const Case& c : cases) {
-        HDC dc = surfaceDC(4, 4);
+        HDC dc = surfaceDC(c.w, c.h);
+        HPEN pen = CreatePen(c.style, c.width, kBlack);
+        HGDIOBJ old = SelectObject(dc, pen);
+        SetBkMode(dc, TRANSPARENT);
         MoveToEx(dc, c.from.x, c.from.y, nullptr);
         LineTo(dc, c.to.x, c.to.y);
         EXPECT_EQ(picture(), c.expected);
         POINT current{};
         MoveToEx(dc, 0, 0, &current);
         EXPECT_EQ(current.x, c.to.x) << "the current position moves to the end point";
-        DeleteDC(dc);
-        dc_ = nullptr;
+        SelectObject(dc, old);
+        DeleteObject(pen);
     }
 }
 
@@ -65,7 +64,7 @@ TEST_F(Shapes, PolylineJoinsItsPointsWithoutTheLast) {
     EXPECT_EQ(picture(), "####\n...#\n...#\n....\n");
 }
 
-TEST_F(Shapes, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
+TEST_F(Shapes, RectangleAndEllipseOutlineWithThePenAndFillWithTheBrush) {
     HDC dc = surfaceDC(5, 5);
     HBRUSH red = CreateSolidBrush(kRed);
     HGDIOBJ old = SelectObject(dc, red);
@@ -79,6 +78,13 @@ TEST_F(Shapes, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
     EXPECT_EQ(picture(kRed), "###..\n###..\n###..\n.....\n.....\n") << "no pen: one pixel smaller";
     SelectObject(dc, old);
     DeleteObject(red);
+    dc = surfaceDC(9, 9);
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    Ellipse(dc, 0, 0, 8, 8);
+    EXPECT_EQ(pixel(4, 4), kBlack);
+    EXPECT_EQ(pixel(0, 0), kWhite) << "corners stay outside";
+    EXPECT_EQ(pixel(0, 4), kBlack);
+    EXPECT_EQ(pixel(8, 4), kWhite) << "right edge excluded";
 }
 
 TEST_F(Shapes, XorPenTwiceRestoresAndNotInverts) {
@@ -99,39 +105,6 @@ TEST_F(Shapes, XorPenTwiceRestoresAndNotInverts) {
     DeleteObject(pen);
 }
 
-TEST_F(Shapes, DottedPensDrawThreeAndSkipThree) {
-    HDC dc = surfaceDC(12, 1);
-    HPEN pen = CreatePen(PS_DOT, 1, kBlack);
-    SelectObject(dc, pen);
-    SetBkMode(dc, TRANSPARENT);
-    MoveToEx(dc, 0, 0, nullptr);
-    LineTo(dc, 12, 0);
-    EXPECT_EQ(picture(), "###...###...\n");
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    DeleteObject(pen);
-}
-
-TEST_F(Shapes, WidePensCoverASquareAroundEachPoint) {
-    HDC dc = surfaceDC(6, 5);
-    HPEN pen = CreatePen(PS_SOLID, 3, kBlack);
-    SelectObject(dc, pen);
-    MoveToEx(dc, 1, 2, nullptr);
-    LineTo(dc, 4, 2);
-    EXPECT_EQ(picture(), "......\n#####.\n#####.\n#####.\n......\n");
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    DeleteObject(pen);
-}
-
-TEST_F(Shapes, EllipseFillsInsideItsBoxOnly) {
-    HDC dc = surfaceDC(9, 9);
-    SelectObject(dc, GetStockObject(BLACK_BRUSH));
-    Ellipse(dc, 0, 0, 8, 8);
-    EXPECT_EQ(pixel(4, 4), kBlack);
-    EXPECT_EQ(pixel(0, 0), kWhite) << "corners stay outside";
-    EXPECT_EQ(pixel(0, 4), kBlack);
-    EXPECT_EQ(pixel(8, 4), kWhite) << "right edge excluded";
-}
-
 TEST_F(Shapes, PatBltCombinesTheBrushWithTheDestination) {
     struct Case {
         DWORD rop;
@@ -140,27 +113,28 @@ TEST_F(Shapes, PatBltCombinesTheBrushWithTheDestination) {
         {PATCOPY, RGB(0, 255, 0)}, {PATINVERT, RGB(10, 235, 30)},   {DSTINVERT, RGB(245, 235, 225)},
         {BLACKNESS, RGB(0, 0, 0)}, {WHITENESS, RGB(255, 255, 255)},
     };
+    HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
     for (const Case& c : cases) {
         HDC dc = surfaceDC(3, 3, RGB(10, 20, 30));
-        HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
         SelectObject(dc, green);
         PatBlt(dc, 1, 1, 1, 1, c.rop);
         EXPECT_EQ(pixel(1, 1), c.expected) << std::hex << c.rop;
         EXPECT_EQ(pixel(2, 2), RGB(10, 20, 30));
-        SelectObject(dc, GetStockObject(WHITE_BRUSH));
-        DeleteObject(green);
-        DeleteDC(dc);
-        dc_ = nullptr;
     }
+    SelectObject(dc_, GetStockObject(WHITE_BRUSH));
+    DeleteObject(green);
 }
 
-TEST_F(Shapes, InvertRectAndFrameRect) {
-    HDC dc = surfaceDC(4, 4);
-    RECT all{0, 0, 4, 4};
-    FrameRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(picture(), "####\n#..#\n#..#\n####\n");
+TEST_F(Shapes, FrameInvertAndFillRectStopBeforeTheRightAndBottomEdges) {
+    HDC dc = surfaceDC(5, 5);
+    auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    RECT all{0, 0, 4, 4}, corner{2, 2, 4, 4};
+    FrameRect(dc, &all, black);
+    EXPECT_EQ(picture(), "####.\n#..#.\n#..#.\n####.\n.....\n");
     InvertRect(dc, &all);
-    EXPECT_EQ(picture(), "....\n.##.\n.##.\n....\n");
+    EXPECT_EQ(picture(), ".....\n.##..\n.##..\n.....\n.....\n");
+    FillRect(dc, &corner, black);
+    EXPECT_EQ(picture(), ".....\n.##..\n.###.\n..##.\n.....\n");
 }
 
 }  // namespace

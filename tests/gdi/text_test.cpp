@@ -34,7 +34,7 @@ protected:
 
 // These measures are what every layout computed from text rests on: a change here moves
 // controls in every dialog, so it must be deliberate.
-TEST_F(Text, TheGuiFontHasFixedMetrics) {
+TEST_F(Text, TheGuiFontHasFixedMetricsAndStringsMeasureTheSameEverywhere) {
     HDC dc = guiDC();
     TEXTMETRICW tm{};
     ASSERT_TRUE(GetTextMetricsW(dc, &tm));
@@ -45,10 +45,6 @@ TEST_F(Text, TheGuiFontHasFixedMetrics) {
     EXPECT_EQ(tm.tmExternalLeading, 0);
     EXPECT_EQ(tm.tmAveCharWidth, 6);
     EXPECT_EQ(tm.tmMaxCharWidth, 21);
-}
-
-TEST_F(Text, StringsMeasureTheSameEverywhere) {
-    HDC dc = guiDC();
     struct Case {
         const wchar_t* text;
         LONG width;
@@ -84,28 +80,16 @@ TEST_F(Text, HeightsFollowTheWindowsSignConvention) {
     }
 }
 
-TEST_F(Text, BoldTextIsWider) {
-    HDC dc = guiDC();
-    LOGFONTW lf{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    lf.lfWeight = FW_BOLD;
-    HFONT bold = CreateFontIndirectW(&lf);
-    LONG regular = extent(dc, L"Diamètre").cx;
-    SelectObject(dc, bold);
-    EXPECT_GT(extent(dc, L"Diamètre").cx, regular);
-    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    DeleteObject(bold);
-}
-
-TEST_F(Text, PrefixesAreRemovedFromMeasuresUnlessNoPrefix) {
+TEST_F(Text, PrefixesAreRemovedAndTabsExpandInMeasures) {
     HDC dc = guiDC();
     EXPECT_EQ(calc(dc, L"&Nuance d'aciers :", DT_SINGLELINE).right,
               extent(dc, L"Nuance d'aciers :").cx);
     EXPECT_EQ(calc(dc, L"&Nuance d'aciers :", DT_SINGLELINE | DT_NOPREFIX).right,
               extent(dc, L"&Nuance d'aciers :").cx);
     EXPECT_EQ(calc(dc, L"A && B", DT_SINGLELINE).right, extent(dc, L"A & B").cx);
-    RECT r = calc(dc, L"Diamètre", DT_SINGLELINE);
-    EXPECT_EQ(r.bottom, 13);
+    EXPECT_EQ(calc(dc, L"Diamètre", DT_SINGLELINE).bottom, 13);
+    // Tabs expand to eight average characters.
+    EXPECT_EQ(calc(dc, L"a\tb", DT_SINGLELINE | DT_EXPANDTABS).right, 8 * 6 + extent(dc, L"b").cx);
 }
 
 TEST_F(Text, WordBreakWrapsAtSpacesIntoTheGivenWidth) {
@@ -121,15 +105,7 @@ TEST_F(Text, WordBreakWrapsAtSpacesIntoTheGivenWidth) {
     EXPECT_EQ(longWord.bottom, 13) << "a word wider than the box is not split";
 }
 
-TEST_F(Text, TabsExpandToEightAverageCharacters) {
-    HDC dc = guiDC();
-    TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    EXPECT_EQ(calc(dc, L"a\tb", DT_SINGLELINE | DT_EXPANDTABS).right,
-              8 * tm.tmAveCharWidth + extent(dc, L"b").cx);
-}
-
-TEST_F(Text, DrawTextPlacesTheLineInItsBox) {
+TEST_F(Text, DrawTextPlacesTheLineInItsBoxAndEndsALongOneWithDots) {
     HDC dc = guiDC(60, 30);
     RECT box{0, 0, 60, 30};
     int height = DrawTextW(dc, L"Hé", -1, &box, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
@@ -137,11 +113,8 @@ TEST_F(Text, DrawTextPlacesTheLineInItsBox) {
     EXPECT_FALSE(inkInRow(3, 0, 60));
     EXPECT_TRUE(inkInRow(15, 40, 60));
     EXPECT_FALSE(inkInRow(15, 0, 40));
-}
-
-TEST_F(Text, EllipsisKeepsTheLineInsideTheBox) {
-    HDC dc = guiDC(40, 13);
-    RECT box{0, 0, 30, 13};
+    dc = guiDC(40, 13);
+    box = {0, 0, 30, 13};
     DrawTextW(dc, L"Catalogue de barres", -1, &box, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOCLIP);
     EXPECT_FALSE(inkInRow(6, 30, 40));
     EXPECT_TRUE(inkInRow(8, 24, 30)) << "the dots end the line";
@@ -155,12 +128,10 @@ TEST_F(Text, MnemonicsAreUnderlinedUnlessHidden) {
         DrawTextW(dc, L"&N", -1, &box, DT_SINGLELINE | hide);
         // The underline sits one pixel below the baseline (ascent 10).
         EXPECT_EQ(inkInRow(11, 0, 40), hide == 0);
-        DeleteDC(dc);
-        dc_ = nullptr;
     }
 }
 
-TEST_F(Text, OpaqueModeFillsTheCellTransparentDoesNot) {
+TEST_F(Text, TextOutFillsTheCellWhenOpaqueAndStandsOnTheBaseline) {
     HDC dc = guiDC(30, 13);
     SetBkColor(dc, RGB(0, 0, 255));
     TextOutW(dc, 0, 0, L"i", 1);
@@ -172,10 +143,7 @@ TEST_F(Text, OpaqueModeFillsTheCellTransparentDoesNot) {
     RECT r{20, 0, 30, 13};
     ExtTextOutW(dc, 20, 0, ETO_OPAQUE, &r, L"", 0, nullptr);
     EXPECT_EQ(pixel(29, 12), RGB(0, 0, 255)) << "ETO_OPAQUE fills the rectangle";
-}
-
-TEST_F(Text, BaselineAlignmentPutsTheBaselineOnY) {
-    HDC dc = guiDC(20, 30);
+    dc = guiDC(20, 30);
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
     TextOutW(dc, 0, 20, L"H", 1);
     EXPECT_TRUE(inkInRow(19, 0, 20)) << "the letter stands on the baseline";

@@ -18,12 +18,6 @@ LRESULT NoticeSpy::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
-BOOL TestGrid::OnValidateCell(ROWCOL, ROWCOL) {
-    CString text;
-    GetCurrentCellControl()->GetCurrentText(text);
-    return !validator || validator(text);
-}
-
 void GridTest::SetUp() {
     person().SetFailureHandler([](const std::string& message) { ADD_FAILURE() << message; });
     ASSERT_TRUE(parent.CreateEx(0, nullptr, L"Grille", WS_POPUP | WS_VISIBLE, 0, 0, 360, 200,

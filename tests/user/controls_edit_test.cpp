@@ -24,29 +24,29 @@ protected:
     }
 };
 
-TEST_F(EditTest, EveryTypedChangeSendsUpdateBeforeChange) {
+TEST_F(EditTest, EveryChangeSendsUpdateBeforeChangeAndOnlyTypingMarksTheTextModified) {
     HWND edit = makeEdit();
     person().Type(L"12");
     person().Press(VK_BACK);
     EXPECT_EQ(textOf(edit), L"1");
-    std::vector<UINT> expected = {EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE};
-    EXPECT_EQ(codesFrom(kEditId), expected);
     EXPECT_TRUE(send(edit, EM_GETMODIFY));
-}
-
-TEST_F(EditTest, TextSetFromCodeSendsUpdateAndChangeAndClearsTheModifiedFlag) {
-    HWND edit = makeEdit();
     SetWindowTextW(edit, L"120");
-    EXPECT_EQ(codesFrom(kEditId), (std::vector<UINT>{EN_UPDATE, EN_CHANGE}));
     EXPECT_FALSE(send(edit, EM_GETMODIFY));
     EXPECT_EQ(send(edit, WM_GETTEXTLENGTH), 3);
+    std::vector<UINT> expected = {EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE,
+                                  EN_UPDATE, EN_CHANGE, EN_UPDATE, EN_CHANGE};
+    EXPECT_EQ(codesFrom(kEditId), expected);
 }
 
-TEST_F(EditTest, NumberStyleRefusesOtherCharactersWithABeep) {
-    HWND edit = makeEdit(WS_TABSTOP | ES_AUTOHSCROLL | ES_NUMBER);
+TEST_F(EditTest, NumberStyleRefusesOtherCharactersWithABeepPasswordStyleHidesOnlyOnScreen) {
+    HWND number = makeEdit(WS_TABSTOP | ES_AUTOHSCROLL | ES_NUMBER);
     person().Type(L"1a2.");
-    EXPECT_EQ(textOf(edit), L"12");
+    EXPECT_EQ(textOf(number), L"12");
     EXPECT_EQ(person().Beeps().size(), 2u);
+    HWND password = makeEdit(WS_TABSTOP | ES_AUTOHSCROLL | ES_PASSWORD);
+    person().Type(L"abc");
+    EXPECT_EQ(textOf(password), L"abc");
+    EXPECT_EQ(send(password, EM_GETPASSWORDCHAR), L'*');
 }
 
 TEST_F(EditTest, KeysMoveTheCaretAndShiftExtendsTheSelection) {
@@ -70,7 +70,7 @@ TEST_F(EditTest, KeysMoveTheCaretAndShiftExtendsTheSelection) {
     EXPECT_EQ(textOf(edit), L"bcdef");
 }
 
-TEST_F(EditTest, TypingReplacesTheSelectionAndCtrlASelectsAll) {
+TEST_F(EditTest, TypingOrReplaceSelReplacesTheSelectionAndCtrlASelectsAll) {
     HWND edit = makeEdit(WS_TABSTOP | ES_AUTOHSCROLL, L"12.5");
     send(edit, EM_SETSEL, 0, -1);
     EXPECT_EQ(selection(edit), (std::pair<DWORD, DWORD>{0, 4}));
@@ -80,6 +80,12 @@ TEST_F(EditTest, TypingReplacesTheSelectionAndCtrlASelectsAll) {
     EXPECT_EQ(selection(edit), (std::pair<DWORD, DWORD>{0, 1}));
     send(edit, EM_SETSEL, static_cast<WPARAM>(-1), 0);
     EXPECT_EQ(selection(edit), (std::pair<DWORD, DWORD>{1, 1}));
+    send(edit, EM_SETSEL, 0, 0);
+    forget();
+    sendText(edit, EM_REPLACESEL, FALSE, L"Ø ");
+    EXPECT_EQ(textOf(edit), L"Ø 7");
+    EXPECT_EQ(selection(edit), (std::pair<DWORD, DWORD>{2, 2}));
+    EXPECT_EQ(codesFrom(kEditId), (std::vector<UINT>{EN_UPDATE, EN_CHANGE}));
 }
 
 TEST_F(EditTest, TheLimitStopsTypingWithMaxText) {
@@ -88,19 +94,9 @@ TEST_F(EditTest, TheLimitStopsTypingWithMaxText) {
     EXPECT_EQ(send(edit, EM_GETLIMITTEXT), 3);
     person().Type(L"1234");
     EXPECT_EQ(textOf(edit), L"123");
-    std::vector<UINT> codes = codesFrom(kEditId);
-    EXPECT_EQ(codes.back(), static_cast<UINT>(EN_MAXTEXT));
+    EXPECT_EQ(codesFrom(kEditId).back(), static_cast<UINT>(EN_MAXTEXT));
     sendText(edit, WM_SETTEXT, 0, L"longer than the limit");
     EXPECT_EQ(textOf(edit), L"longer than the limit");
-}
-
-TEST_F(EditTest, ReplaceSelInsertsAtTheCaretAndNotifies) {
-    HWND edit = makeEdit(WS_TABSTOP | ES_AUTOHSCROLL, L"mm");
-    send(edit, EM_SETSEL, 0, 0);
-    sendText(edit, EM_REPLACESEL, FALSE, L"12 ");
-    EXPECT_EQ(textOf(edit), L"12 mm");
-    EXPECT_EQ(selection(edit), (std::pair<DWORD, DWORD>{3, 3}));
-    EXPECT_EQ(codesFrom(kEditId), (std::vector<UINT>{EN_UPDATE, EN_CHANGE}));
 }
 
 TEST_F(EditTest, ReadOnlyRefusesTypingButLetsCodeChangeTheText) {
@@ -114,29 +110,20 @@ TEST_F(EditTest, ReadOnlyRefusesTypingButLetsCodeChangeTheText) {
     EXPECT_EQ(textOf(edit), L"105");
 }
 
-TEST_F(EditTest, FocusIsReportedAndDialogCodesAreTheEditsOwn) {
+TEST_F(EditTest, FocusIsReportedAndDialogCodesAndMarginsAreTheEditsOwn) {
     HWND edit = create(WC_EDITW, L"", WS_TABSTOP, {10, 10, 100, 30}, kEditId);
-    HWND other = create(WC_EDITW, L"", WS_TABSTOP, {10, 40, 100, 60}, 2);
+    HWND other = create(WC_EDITW, L"", WS_TABSTOP | ES_AUTOHSCROLL, {10, 40, 100, 60}, 2);
     SetFocus(edit);
     SetFocus(other);
     EXPECT_EQ(codesFrom(kEditId), (std::vector<UINT>{EN_SETFOCUS, EN_KILLFOCUS}));
     EXPECT_EQ(send(edit, WM_GETDLGCODE), DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS);
+    send(other, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(4, 7));
+    EXPECT_EQ(send(other, EM_GETMARGINS), MAKELRESULT(4, 7));
+    send(other, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, 2));
+    EXPECT_EQ(send(other, EM_GETMARGINS), MAKELRESULT(4, 2)) << "margins are set per side";
 }
 
-TEST_F(EditTest, PasswordStyleHidesTheTextOnlyOnScreen) {
-    HWND edit = makeEdit(WS_TABSTOP | ES_AUTOHSCROLL | ES_PASSWORD);
-    person().Type(L"abc");
-    EXPECT_EQ(textOf(edit), L"abc");
-    EXPECT_EQ(send(edit, EM_GETPASSWORDCHAR), L'*');
-}
-
-}  // namespace
-
-namespace {
-
-class EditLayoutTest : public ControlsTest {};
-
-TEST_F(EditLayoutTest, WithoutAutoScrollTypingStopsAtTheRightEdge) {
+TEST_F(EditTest, WithoutAutoScrollTypingStopsAtTheRightEdge) {
     HWND edit = create(WC_EDITW, L"", WS_TABSTOP, {10, 10, 50, 30}, kEditId);
     SetFocus(edit);
     forget();
@@ -145,14 +132,6 @@ TEST_F(EditLayoutTest, WithoutAutoScrollTypingStopsAtTheRightEdge) {
     EXPECT_GT(text.size(), 0u);
     EXPECT_LT(text.size(), 40u);
     EXPECT_EQ(codesFrom(kEditId).back(), static_cast<UINT>(EN_MAXTEXT));
-}
-
-TEST_F(EditLayoutTest, MarginsAreSetPerSide) {
-    HWND edit = create(WC_EDITW, L"", ES_AUTOHSCROLL, {10, 10, 150, 30}, kEditId);
-    send(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(4, 7));
-    EXPECT_EQ(send(edit, EM_GETMARGINS), MAKELRESULT(4, 7));
-    send(edit, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, 2));
-    EXPECT_EQ(send(edit, EM_GETMARGINS), MAKELRESULT(4, 2));
 }
 
 }  // namespace

@@ -10,25 +10,25 @@ constexpr wchar_t kSpyClass[] = L"ControlsSpyParent";
 LRESULT CALLBACK spyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_COMMAND:
-            ControlsTest::heard().push_back({msg, LOWORD(wParam), HIWORD(wParam)});
+            ControlsTest::heard_.push_back({msg, LOWORD(wParam), HIWORD(wParam)});
             return 0;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            ControlsTest::heard().push_back({msg, static_cast<int>(header->idFrom), header->code});
+            ControlsTest::heard_.push_back({msg, static_cast<int>(header->idFrom), header->code});
             return 0;
         }
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            ControlsTest::drawItems().push_back(*item);
-            ControlsTest::heard().push_back({msg, static_cast<int>(item->CtlID), item->itemAction});
+            ControlsTest::drawItems_.push_back(*item);
+            ControlsTest::heard_.push_back({msg, static_cast<int>(item->CtlID), item->itemAction});
             return TRUE;
         }
         case WM_CTLCOLORSTATIC:
-            if (!ControlsTest::staticBrush()) return DefWindowProcW(hwnd, msg, wParam, lParam);
+            if (!ControlsTest::staticBrush_) return DefWindowProcW(hwnd, msg, wParam, lParam);
             SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-            return reinterpret_cast<LRESULT>(ControlsTest::staticBrush());
+            return reinterpret_cast<LRESULT>(ControlsTest::staticBrush_);
         case WM_INITMENUPOPUP:
-            ControlsTest::heard().push_back({msg, 0, 0});
+            ControlsTest::heard_.push_back({msg, 0, 0});
             return 0;
         default:
             return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -36,21 +36,6 @@ LRESULT CALLBACK spyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
-
-std::vector<Heard>& ControlsTest::heard() {
-    static std::vector<Heard> events;
-    return events;
-}
-
-std::vector<DRAWITEMSTRUCT>& ControlsTest::drawItems() {
-    static std::vector<DRAWITEMSTRUCT> items;
-    return items;
-}
-
-HBRUSH& ControlsTest::staticBrush() {
-    static HBRUSH brush = nullptr;
-    return brush;
-}
 
 void ControlsTest::SetUp() {
     person().SetFailureHandler([](const std::string& message) { ADD_FAILURE() << message; });
@@ -64,16 +49,16 @@ void ControlsTest::SetUp() {
                               100, 400, 300, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(parent_, nullptr);
     SetActiveWindow(parent_);
-    heard().clear();
-    drawItems().clear();
+    heard_.clear();
+    drawItems_.clear();
 }
 
 void ControlsTest::TearDown() {
     DestroyWindow(parent_);
     person().PumpMessages();
     person().Finish();
-    heard().clear();
-    drawItems().clear();
+    heard_.clear();
+    drawItems_.clear();
 }
 
 HWND ControlsTest::create(LPCWSTR cls, LPCWSTR text, DWORD style, RECT rect, int id,
@@ -88,7 +73,7 @@ HWND ControlsTest::create(LPCWSTR cls, LPCWSTR text, DWORD style, RECT rect, int
 
 std::vector<UINT> ControlsTest::codesFrom(int id) const {
     std::vector<UINT> codes;
-    for (const Heard& event : heard()) {
+    for (const Heard& event : heard_) {
         if (event.message == WM_COMMAND && event.id == id) codes.push_back(event.code);
     }
     return codes;

@@ -22,10 +22,10 @@ struct Heard {
 class ControlsTest : public ::testing::Test {
 public:
     // Everything the parent heard since the last forget(), and the WM_DRAWITEM contents.
-    static std::vector<Heard>& heard();
-    static std::vector<DRAWITEMSTRUCT>& drawItems();
+    static inline std::vector<Heard> heard_;
+    static inline std::vector<DRAWITEMSTRUCT> drawItems_;
     // The brush the parent answers to WM_CTLCOLORSTATIC with (null: the system's default).
-    static HBRUSH& staticBrush();
+    static inline HBRUSH staticBrush_ = nullptr;
 
 protected:
     void SetUp() override;
@@ -35,7 +35,7 @@ protected:
     HWND create(LPCWSTR cls, LPCWSTR text, DWORD style, RECT rect, int id, DWORD exStyle = 0);
     // The notification codes the parent received from the control with this id, in order.
     std::vector<UINT> codesFrom(int id) const;
-    void forget() { heard().clear(); }
+    void forget() { heard_.clear(); }
     std::wstring textOf(HWND hwnd) const;
     LRESULT send(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageW(hwnd, msg, wParam, lParam);
@@ -44,6 +44,10 @@ protected:
         return SendMessageW(hwnd, msg, wParam, reinterpret_cast<LPARAM>(text));
     }
     user::ScriptedUser& person() const { return user::ScriptedUser::Get(); }
+    // A dialog procedure that lets WM_INITDIALOG set the default focus and handles nothing else.
+    static INT_PTR CALLBACK acceptingProc(HWND, UINT msg, WPARAM, LPARAM) {
+        return msg == WM_INITDIALOG;
+    }
 
     HWND parent_ = nullptr;
 };

@@ -26,7 +26,7 @@ protected:
     }
 };
 
-TEST_F(ListBoxTest, ItemsStackDownwardsFromTheTopIndex) {
+TEST_F(ListBoxTest, ItemsStackDownwardsFromTheTopIndexAndProgrammaticChangesAreSilent) {
     HWND list = makeList();
     int height = static_cast<int>(send(list, LB_GETITEMHEIGHT));
     EXPECT_GT(height, 0);
@@ -37,6 +37,18 @@ TEST_F(ListBoxTest, ItemsStackDownwardsFromTheTopIndex) {
     EXPECT_EQ(itemRect(list, 5).top, 0);
     EXPECT_EQ(send(list, LB_GETITEMRECT, 10, 0), LB_ERR);
     EXPECT_EQ(send(list, LB_SETTOPINDEX, 10), LB_ERR);
+    send(list, LB_SETTOPINDEX, 0);
+    EXPECT_EQ(send(list, LB_SETCURSEL, 7), 7);
+    EXPECT_GT(send(list, LB_GETTOPINDEX), 0) << "the selection is scrolled into view";
+    EXPECT_EQ(send(list, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
+    EXPECT_EQ(send(list, LB_GETCURSEL), LB_ERR);
+    wchar_t buffer[16] = {};
+    EXPECT_EQ(send(list, LB_GETTEXT, 9, reinterpret_cast<LPARAM>(buffer)), 6);
+    EXPECT_EQ(std::wstring(buffer), L"Item 9");
+    EXPECT_EQ(sendText(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), L"item 4"), 4);
+    send(list, LB_SETTOPINDEX, 0);
+    EXPECT_EQ(LOWORD(send(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, itemRect(list, 1).top + 1))), 1);
+    EXPECT_TRUE(codesFrom(kListId).empty()) << "programmatic changes are silent";
 }
 
 TEST_F(ListBoxTest, ClickingAndArrowKeysSelectAndNotify) {
@@ -50,20 +62,6 @@ TEST_F(ListBoxTest, ClickingAndArrowKeysSelectAndNotify) {
     EXPECT_EQ(send(list, LB_GETCURSEL), 0);
     std::vector<UINT> expected = {LBN_SETFOCUS, LBN_SELCHANGE, LBN_SELCHANGE, LBN_SELCHANGE};
     EXPECT_EQ(codesFrom(kListId), expected);
-}
-
-TEST_F(ListBoxTest, ProgrammaticSelectionIsSilentAndTextsAreReadBack) {
-    HWND list = makeList();
-    EXPECT_EQ(send(list, LB_SETCURSEL, 7), 7);
-    EXPECT_EQ(send(list, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
-    EXPECT_EQ(send(list, LB_GETCURSEL), LB_ERR);
-    wchar_t buffer[16] = {};
-    EXPECT_EQ(send(list, LB_GETTEXT, 9, reinterpret_cast<LPARAM>(buffer)), 6);
-    EXPECT_EQ(std::wstring(buffer), L"Item 9");
-    EXPECT_EQ(sendText(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), L"item 4"), 4);
-    send(list, LB_SETTOPINDEX, 0);
-    EXPECT_EQ(LOWORD(send(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, itemRect(list, 1).top + 1))), 1);
-    EXPECT_TRUE(codesFrom(kListId).empty());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// Menus: building and reading them, templates, pop-up menus answered by the scripted user,
-// and the pop-up menu window that shows them on the screen.
+// Menus: building and reading them, pop-up menus answered by the scripted user, and the
+// pop-up menu window that shows them on the screen.
 #include <string>
-#include <vector>
 
 #include "controls_fixture.h"
 #include "gdi/referenceimage.h"
@@ -13,6 +12,13 @@ namespace {
 using user::controls::ClosePopupMenuWindow;
 using user::controls::ShowPopupMenuWindow;
 
+MENUITEMINFOW asking(UINT mask) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = mask;
+    return info;
+}
+
 class MenuTest : public ControlsTest {
 protected:
     std::wstring stringOf(HMENU menu, UINT item, UINT flags) const {
@@ -20,7 +26,6 @@ protected:
         GetMenuStringW(menu, item, buffer, 64, flags);
         return buffer;
     }
-    void pumpQueue() const { person().PumpMessages(); }
     // The pop-up menu window on the screen, or null.
     static HWND menuWindow() {
         for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
@@ -30,64 +35,7 @@ protected:
         }
         return nullptr;
     }
-    static MENUITEMINFOW infoAsking(UINT mask) {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = mask;
-        return info;
-    }
 };
-
-// A MENU resource as the resource compiler writes it: header, then the items in order.
-class TemplateWriter {
-public:
-    TemplateWriter() { words_ = {0, 0}; }
-    TemplateWriter& popup(WORD flags, const std::wstring& text) {
-        words_.push_back(static_cast<WORD>(MF_POPUP | flags));
-        return string(text);
-    }
-    TemplateWriter& item(WORD flags, WORD id, const std::wstring& text) {
-        words_.push_back(flags);
-        words_.push_back(id);
-        return string(text);
-    }
-    const void* data() const { return words_.data(); }
-
-private:
-    TemplateWriter& string(const std::wstring& text) {
-        for (wchar_t c : text) words_.push_back(static_cast<WORD>(c));
-        words_.push_back(0);
-        return *this;
-    }
-    std::vector<WORD> words_;
-};
-
-TEST_F(MenuTest, TemplateBuildsPopupsItemsAndSeparators) {
-    TemplateWriter writer;
-    writer.popup(0, L"&Fichier")
-        .item(0, 100, L"&Ouvrir")
-        .item(0, 0, L"")
-        .item(MF_END, 101, L"&Quitter")
-        .popup(MF_END, L"&Aide")
-        .item(MF_END | MF_GRAYED, 200, L"À &propos");
-    HMENU bar = LoadMenuIndirectW(writer.data());
-    ASSERT_TRUE(IsMenu(bar));
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
-    HMENU file = GetSubMenu(bar, 0);
-    EXPECT_EQ(GetMenuItemID(bar, 0), static_cast<UINT>(-1));
-    EXPECT_EQ(GetMenuItemCount(file), 3);
-    EXPECT_EQ(GetMenuItemID(file, 0), 100u);
-    EXPECT_EQ(GetMenuItemID(file, 2), 101u);
-    MENUITEMINFOW info = infoAsking(MIIM_FTYPE);
-    GetMenuItemInfoW(file, 1, TRUE, &info);
-    EXPECT_EQ(info.fType, static_cast<UINT>(MFT_SEPARATOR));
-    EXPECT_EQ(stringOf(bar, 1, MF_BYPOSITION), L"&Aide");
-    EXPECT_EQ(stringOf(bar, 200, MF_BYCOMMAND), L"À &propos");
-    EXPECT_EQ(GetMenuState(bar, 200, MF_BYCOMMAND) & MF_GRAYED, static_cast<UINT>(MF_GRAYED));
-    EXPECT_TRUE(DestroyMenu(bar));
-    EXPECT_FALSE(IsMenu(bar));
-    EXPECT_FALSE(IsMenu(file));
-}
 
 TEST_F(MenuTest, ItemsAreAddedChangedAndReadByCommandOrPosition) {
     HMENU menu = CreatePopupMenu();
@@ -101,13 +49,13 @@ TEST_F(MenuTest, ItemsAreAddedChangedAndReadByCommandOrPosition) {
     EXPECT_EQ(GetMenuStringW(menu, 99, nullptr, 0, MF_BYCOMMAND), 0);
 
     wchar_t buffer[4] = {};
-    MENUITEMINFOW info = infoAsking(MIIM_STRING | MIIM_ID);
+    MENUITEMINFOW info = asking(MIIM_STRING | MIIM_ID);
     info.dwTypeData = buffer;
     info.cch = 4;
     ASSERT_TRUE(GetMenuItemInfoW(menu, 2, TRUE, &info));
     EXPECT_EQ(info.wID, 30u);
     EXPECT_EQ(std::wstring(buffer), L"Thi");
-    info = infoAsking(MIIM_STRING);
+    info = asking(MIIM_STRING);
     info.dwTypeData = const_cast<LPWSTR>(L"Trente");
     SetMenuItemInfoW(menu, 30, FALSE, &info);
     EXPECT_EQ(stringOf(menu, 30, MF_BYCOMMAND), L"Trente");
@@ -120,15 +68,18 @@ TEST_F(MenuTest, ItemsAreAddedChangedAndReadByCommandOrPosition) {
     DestroyMenu(menu);
 }
 
-TEST_F(MenuTest, TrackPopupMenuReturnsTheScriptedChoiceWithReturnCmd) {
+TEST_F(MenuTest, TrackPopupMenuReturnsTheChoiceMadeInAMenuWindowShownMeanwhile) {
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, 40, L"Forty");
     person().AnswerPopupMenu(40);
     EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 50, 60, parent_, nullptr), 40);
-    pumpQueue();
-    EXPECT_TRUE(codesFrom(40).empty());
+    person().PumpMessages();
+    EXPECT_TRUE(codesFrom(40).empty()) << "TPM_RETURNCMD sends no command";
     ASSERT_EQ(person().PopupMenus().size(), 1u);
     EXPECT_EQ(person().PopupMenus()[0].pt.x, 50);
+    EXPECT_TRUE(person().PopupMenus()[0].menuWindowShown);
+    EXPECT_EQ(menuWindow(), nullptr);
+    EXPECT_EQ(GetActiveWindow(), parent_);
     DestroyMenu(menu);
 }
 
@@ -138,31 +89,18 @@ TEST_F(MenuTest, TrackPopupMenuPostsTheChosenCommandAfterInitMenuPopup) {
     AppendMenuW(menu, MF_STRING | MF_GRAYED, 42, L"Grey");
     person().AnswerPopupMenu(41);
     EXPECT_TRUE(TrackPopupMenuEx(menu, 0, 0, 0, parent_, nullptr));
-    pumpQueue();
-    ASSERT_EQ(heard().size(), 2u);
-    EXPECT_EQ(heard()[0].message, static_cast<UINT>(WM_INITMENUPOPUP));
-    EXPECT_EQ(heard()[1].message, static_cast<UINT>(WM_COMMAND));
-    EXPECT_EQ(heard()[1].id, 41);
+    person().PumpMessages();
+    ASSERT_EQ(heard_.size(), 2u);
+    EXPECT_EQ(heard_[0].message, static_cast<UINT>(WM_INITMENUPOPUP));
+    EXPECT_EQ(heard_[1].message, static_cast<UINT>(WM_COMMAND));
+    EXPECT_EQ(heard_[1].id, 41);
     forget();
     person().AnswerPopupMenu(42);  // a grey item cannot be chosen
     EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 0, 0, parent_, nullptr), 0);
     person().CancelPopupMenu();
     EXPECT_TRUE(TrackPopupMenu(menu, 0, 0, 0, 0, parent_, nullptr));
-    pumpQueue();
+    person().PumpMessages();
     EXPECT_TRUE(codesFrom(41).empty());
-    DestroyMenu(menu);
-}
-
-TEST_F(MenuTest, TrackPopupMenuShowsTheMenuWindowOnlyWhileTheChoiceIsMade) {
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, 43, L"Forty-three");
-    SetActiveWindow(parent_);
-    person().AnswerPopupMenu(43);
-    EXPECT_EQ(TrackPopupMenuEx(menu, TPM_RETURNCMD, 10, 10, parent_, nullptr), 43);
-    ASSERT_EQ(person().PopupMenus().size(), 1u);
-    EXPECT_TRUE(person().PopupMenus()[0].menuWindowShown);
-    EXPECT_EQ(menuWindow(), nullptr);
-    EXPECT_EQ(GetActiveWindow(), parent_);
     DestroyMenu(menu);
 }
 
@@ -210,7 +148,7 @@ TEST_F(MenuTest, OpenMenuPaintsItsItemsWithTheOneUnderTheMouseHighlighted) {
     AppendMenuW(menu, MF_STRING | MF_GRAYED, 52, L"&Imprimer\tCtrl+P");
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), L"&Exporter");
     AppendMenuW(menu, MF_STRING, 53, L"&Fermer");
-    MENUITEMINFOW info = infoAsking(MIIM_STATE);
+    MENUITEMINFOW info = asking(MIIM_STATE);
     info.fState = MFS_DEFAULT;
     SetMenuItemInfoW(menu, 50, FALSE, &info);
     HWND window = ShowPopupMenuWindow(menu, 0, 40, 40, parent_);

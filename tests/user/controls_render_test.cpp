@@ -11,10 +11,6 @@ constexpr DWORD kTab = WS_TABSTOP;
 // Resource scripts give every control WS_VISIBLE unless told otherwise; the builder does not.
 constexpr DWORD kShown = WS_VISIBLE;
 
-INT_PTR CALLBACK acceptingProc(HWND, UINT msg, WPARAM, LPARAM) {
-    return msg == WM_INITDIALOG ? TRUE : FALSE;
-}
-
 // One column of controls at horizontal offset x (dialog units), ids from base.
 void addColumn(DialogBuilder& dialog, LONG x, DWORD base, DWORD extraStyle) {
     DWORD state = extraStyle | kShown;

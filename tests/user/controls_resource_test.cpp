@@ -10,34 +10,37 @@ namespace {
 constexpr int kViewMenu = 300;
 constexpr int kPictureDialog = 302;
 
-INT_PTR CALLBACK acceptingProc(HWND, UINT msg, WPARAM, LPARAM) {
-    return msg == WM_INITDIALOG ? TRUE : FALSE;
-}
-
-class ControlsResourceTest : public ControlsTest {
-protected:
-    HINSTANCE program() const { return GetModuleHandleW(nullptr); }
-};
+class ControlsResourceTest : public ControlsTest {};
 
 TEST_F(ControlsResourceTest, MenuResourceLoadsWithItsPopupsSeparatorsAndStates) {
-    HMENU menu = LoadMenuW(program(), MAKEINTRESOURCE(kViewMenu));
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCE(kViewMenu));
     ASSERT_TRUE(IsMenu(menu));
     EXPECT_EQ(GetMenuItemCount(menu), 2);
+    EXPECT_EQ(GetMenuItemID(menu, 0), static_cast<UINT>(-1)) << "a pop-up has no command";
     EXPECT_EQ(GetMenuItemID(menu, 1), 320u);
     HMENU view = GetSubMenu(menu, 0);
     ASSERT_EQ(GetMenuItemCount(view), 3);
+    EXPECT_EQ(GetMenuItemID(view, 2), 311u);
     wchar_t text[32] = {};
-    GetMenuStringW(view, 310, text, 32, MF_BYCOMMAND);
-    EXPECT_EQ(std::wstring(text), L"&Unités");
+    GetMenuStringW(menu, 310, text, 32, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(text), L"&Unités") << "commands are found in pop-ups too";
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(view, 1, TRUE, &info);
+    EXPECT_EQ(info.fType, static_cast<UINT>(MFT_SEPARATOR));
     EXPECT_TRUE(GetMenuState(view, 1, MF_BYPOSITION) & MF_SEPARATOR);
-    EXPECT_TRUE(GetMenuState(view, 311, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_EQ(LoadMenuW(program(), MAKEINTRESOURCE(999)), nullptr);
-    DestroyMenu(menu);
+    EXPECT_TRUE(GetMenuState(menu, 311, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(menu, 320, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCE(999)), nullptr);
+    EXPECT_TRUE(DestroyMenu(menu));
+    EXPECT_FALSE(IsMenu(menu));
+    EXPECT_FALSE(IsMenu(view)) << "destroying a menu destroys its pop-ups";
 }
 
 TEST_F(ControlsResourceTest, PictureControlsLoadTheBitmapTheirTemplateNames) {
-    HWND dialog =
-        CreateDialogParamW(program(), MAKEINTRESOURCE(kPictureDialog), parent_, &acceptingProc, 0);
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCE(kPictureDialog),
+                                     parent_, &acceptingProc, 0);
     ASSERT_NE(dialog, nullptr);
     HWND centred = GetDlgItem(dialog, 1118);
     HWND sized = GetDlgItem(dialog, 1119);

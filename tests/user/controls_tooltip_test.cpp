@@ -35,16 +35,27 @@ protected:
     HWND target_ = nullptr;
 };
 
-TEST_F(ToolTipTest, RelayedMoveOverAToolShowsItsTextAndLeavingHidesIt) {
+TEST_F(ToolTipTest, RelayedMovesOverAToolOrItsRectangleShowTheTextAndLeavingHidesIt) {
     TOOLINFOW info = toolFor(target_, 0, L"Diamètre nominal");
     ASSERT_TRUE(send(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
-    EXPECT_EQ(send(tip_, TTM_GETTOOLCOUNT), 1);
+    TOOLINFOW part = toolFor(nullptr, 0, L"part");
+    part.uFlags = 0;
+    part.uId = 7;
+    part.rect = {200, 100, 260, 140};
+    send(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&part));
+    EXPECT_EQ(send(tip_, TTM_GETTOOLCOUNT), 2);
     relayMove(target_, 5, 5);
     EXPECT_EQ(shownText(), L"Diamètre nominal");
     EXPECT_TRUE(send(tip_, TTM_GETCURRENTTOOLW));
     relayMove(parent_, 300, 250);
     EXPECT_EQ(shownText(), L"(hidden)");
     EXPECT_FALSE(send(tip_, TTM_GETCURRENTTOOLW));
+    relayMove(parent_, 210, 110);
+    EXPECT_EQ(shownText(), L"part");
+    relayMove(parent_, 10, 110);
+    EXPECT_EQ(shownText(), L"(hidden)");
+    EXPECT_EQ(send(tip_, TTM_SETMAXTIPWIDTH, 0, 400), -1);
+    EXPECT_EQ(send(tip_, TTM_SETMAXTIPWIDTH, 0, 300), 400);
 }
 
 TEST_F(ToolTipTest, UpdatedTextShowsAndPopOrDeactivationHides) {
@@ -53,8 +64,7 @@ TEST_F(ToolTipTest, UpdatedTextShowsAndPopOrDeactivationHides) {
     info.lpszText = const_cast<LPWSTR>(L"new");
     send(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
     wchar_t buffer[80] = {};
-    TOOLINFOW query = toolFor(target_, 0, nullptr);
-    query.lpszText = buffer;
+    TOOLINFOW query = toolFor(target_, 0, buffer);
     send(tip_, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&query));
     EXPECT_EQ(std::wstring(buffer), L"new");
     relayMove(target_, 5, 5);
@@ -76,22 +86,6 @@ TEST_F(ToolTipTest, SubclassingToolsShowTheirTipWhenTheMouseHovers) {
     EXPECT_EQ(codesFrom(1), (std::vector<UINT>{BN_CLICKED}));
     send(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(send(tip_, TTM_GETTOOLCOUNT), 0);
-}
-
-TEST_F(ToolTipTest, ToolsCanBeRectanglesOfAWindow) {
-    TOOLINFOW info{};
-    info.cbSize = sizeof(info);
-    info.hwnd = parent_;
-    info.uId = 7;
-    info.rect = {200, 100, 260, 140};
-    info.lpszText = const_cast<LPWSTR>(L"part");
-    send(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    relayMove(parent_, 210, 110);
-    EXPECT_EQ(shownText(), L"part");
-    relayMove(parent_, 10, 110);
-    EXPECT_EQ(shownText(), L"(hidden)");
-    EXPECT_EQ(send(tip_, TTM_SETMAXTIPWIDTH, 0, 400), -1);
-    EXPECT_EQ(send(tip_, TTM_SETMAXTIPWIDTH, 0, 300), 400);
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 enum : int {
     kName = 101,
     kLength = 102,
@@ -18,12 +16,23 @@ enum : int {
     kRadio3
 };
 
-std::vector<std::pair<UINT, int>> g_commands;
+using Commands = std::vector<std::pair<UINT, int>>;
+Commands g_commands;
 INT_PTR g_initAnswer = TRUE;
 bool g_endOnButtons = false;  // modal tests end the dialog with OK (42) or Cancel
 
-INT_PTR CALLBACK RecordingProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
+// Records commands and help requests, and answers kAnswered with 77 through DWLP_MSGRESULT.
+constexpr UINT kAnswered = WM_USER + 5;
+INT_PTR CALLBACK RecordingProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_INITDIALOG) return g_initAnswer;
+    if (msg == kAnswered) {
+        SetWindowLongPtrW(dlg, DWLP_MSGRESULT, 77);
+        return TRUE;
+    }
+    if (msg == WM_HELP) {
+        g_commands.emplace_back(WM_HELP, reinterpret_cast<const HELPINFO*>(lp)->iCtrlId);
+        return TRUE;
+    }
     if (msg == WM_COMMAND) {
         g_commands.emplace_back(HIWORD(wp), LOWORD(wp));
         bool button = LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL;
@@ -107,20 +116,16 @@ TEST_F(DialogTest, InitDialogAnsweringTrueFocusesTheFirstTabStopWithItsTextSelec
     HWND dlg = modeless();
     EXPECT_EQ(focused(), kName);
     EXPECT_EQ(GetWindowLongPtrW(GetDlgItem(dlg, kName), GWLP_USERDATA), MAKELONG(0, -1));
+    SetFocus(GetDlgItem(dlg, kLength));
+    SetActiveWindow(owner_);
+    EXPECT_EQ(GetFocus(), owner_);
+    SetActiveWindow(dlg);
+    EXPECT_EQ(focused(), kLength) << "reactivation focuses the control that had the focus";
     DestroyWindow(dlg);
     g_initAnswer = FALSE;
     SetFocus(owner_);
     modeless(0);
     EXPECT_EQ(GetFocus(), owner_);
-}
-
-TEST_F(DialogTest, ReactivatingADialogGivesTheFocusBackToTheControlThatHadIt) {
-    HWND dlg = modeless();
-    SetFocus(GetDlgItem(dlg, kLength));
-    SetActiveWindow(owner_);
-    EXPECT_EQ(GetFocus(), owner_);
-    SetActiveWindow(dlg);
-    EXPECT_EQ(focused(), kLength);
 }
 
 TEST_F(DialogTest, TabAndShiftTabSkipDisabledAndHiddenControlsAndWrap) {
@@ -139,6 +144,12 @@ TEST_F(DialogTest, TabAndShiftTabSkipDisabledAndHiddenControlsAndWrap) {
         person().Press(VK_TAB, c.modifiers);
         EXPECT_EQ(focused(), c.to);
     }
+    SendMessageW(dlg, WM_NEXTDLGCTL, 0, FALSE);
+    EXPECT_EQ(focused(), kRadio1) << "WM_NEXTDLGCTL moves as Tab does";
+    SendMessageW(dlg, WM_NEXTDLGCTL, 1, FALSE);
+    EXPECT_EQ(focused(), kLength);
+    SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, IDCANCEL)), TRUE);
+    EXPECT_EQ(focused(), IDCANCEL);
 }
 
 TEST_F(DialogTest, ArrowsMoveWithinTheGroupAndCheckAutoRadioButtons) {
@@ -154,13 +165,16 @@ TEST_F(DialogTest, ArrowsMoveWithinTheGroupAndCheckAutoRadioButtons) {
     EXPECT_EQ(GetNextDlgGroupItem(dlg, GetDlgItem(dlg, IDOK), FALSE), GetDlgItem(dlg, IDCANCEL));
 }
 
-TEST_F(DialogTest, EnterPressesTheDefaultButtonAndEscapeCancels) {
+TEST_F(DialogTest, EnterPressesTheDefaultButtonEscapeCancelsAndTheDefaultCanBeChanged) {
     HWND dlg = modeless();
     EXPECT_EQ(SendMessageW(dlg, DM_GETDEFID, 0, 0), MAKELRESULT(IDOK, DC_HASDEFID));
     person().Press(VK_RETURN);
     person().Press(VK_ESCAPE);
-    EXPECT_EQ(g_commands,
-              (std::vector<std::pair<UINT, int>>{{BN_CLICKED, IDOK}, {BN_CLICKED, IDCANCEL}}));
+    EXPECT_EQ(g_commands, (Commands{{BN_CLICKED, IDOK}, {BN_CLICKED, IDCANCEL}}));
+    SendMessageW(dlg, DM_SETDEFID, IDCANCEL, 0);
+    EXPECT_EQ(LOWORD(SendMessageW(dlg, DM_GETDEFID, 0, 0)), IDCANCEL);
+    EXPECT_EQ(GetWindowLongW(GetDlgItem(dlg, IDCANCEL), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(GetWindowLongW(GetDlgItem(dlg, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
 }
 
 TEST_F(DialogTest, EnterOnAFocusedPushButtonPressesThatButton) {
@@ -172,7 +186,7 @@ TEST_F(DialogTest, EnterOnAFocusedPushButtonPressesThatButton) {
     EXPECT_EQ(GetWindowLongW(GetDlgItem(dlg, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON)
         << "the focused push button takes the default look";
     person().Press(VK_RETURN);
-    EXPECT_EQ(g_commands, (std::vector<std::pair<UINT, int>>{{BN_CLICKED, IDCANCEL}}));
+    EXPECT_EQ(g_commands, (Commands{{BN_CLICKED, IDCANCEL}}));
 }
 
 TEST_F(DialogTest, DialogBoxRunsUntilTheScriptEndsItAndReturnsTheCode) {
@@ -209,39 +223,8 @@ TEST_F(DialogTest, AGetMessageLoopLeftWaitingCancelsTheDialog) {
         if (!IsDialogMessageW(dlg, &msg)) DispatchMessageW(&msg);
     }
     EXPECT_FALSE(IsWindowVisible(dlg));
-    EXPECT_EQ(g_commands, (std::vector<std::pair<UINT, int>>{{BN_CLICKED, IDCANCEL}}));
+    EXPECT_EQ(g_commands, (Commands{{BN_CLICKED, IDCANCEL}}));
     EXPECT_EQ(takeScriptFailures().size(), 1u);
-}
-
-INT_PTR CALLBACK ResultProc(HWND dlg, UINT msg, WPARAM, LPARAM) {
-    if (msg != WM_USER + 5) return FALSE;
-    SetWindowLongPtrW(dlg, DWLP_MSGRESULT, 77);
-    return TRUE;
-}
-
-TEST_F(DialogTest, AHandledMessageAnswersWithTheResultTheProcedureStored) {
-    dialog_ = SampleDialog();
-    HWND dlg = CreateDialogIndirectParamW(nullptr, dialog_->get(), owner_, &ResultProc, 0);
-    EXPECT_EQ(SendMessageW(dlg, WM_USER + 5, 0, 0), 77);
-    EXPECT_EQ(SendMessageW(dlg, WM_USER + 6, 0, 0), 0);
-}
-
-TEST_F(DialogTest, NextDialogControlMovesTheFocusLikeTab) {
-    HWND dlg = modeless();
-    SendMessageW(dlg, WM_NEXTDLGCTL, 0, FALSE);
-    EXPECT_EQ(focused(), kLength);
-    SendMessageW(dlg, WM_NEXTDLGCTL, 1, FALSE);
-    EXPECT_EQ(focused(), kName);
-    SendMessageW(dlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dlg, IDCANCEL)), TRUE);
-    EXPECT_EQ(focused(), IDCANCEL);
-}
-
-TEST_F(DialogTest, TheDefaultButtonCanBeChanged) {
-    HWND dlg = modeless();
-    SendMessageW(dlg, DM_SETDEFID, IDCANCEL, 0);
-    EXPECT_EQ(LOWORD(SendMessageW(dlg, DM_GETDEFID, 0, 0)), IDCANCEL);
-    EXPECT_EQ(GetWindowLongW(GetDlgItem(dlg, IDCANCEL), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-    EXPECT_EQ(GetWindowLongW(GetDlgItem(dlg, IDOK), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
 }
 
 TEST_F(DialogTest, DialogItemNumbersReadBackAndRejectText) {
@@ -279,24 +262,18 @@ TEST_F(DialogTest, MnemonicsPressButtonsAndFocusTheControlAfterALabel) {
     person().Press('L', user::kAlt);
     EXPECT_EQ(focused(), kLength);
     person().Press('A', user::kAlt);
-    EXPECT_EQ(g_commands, (std::vector<std::pair<UINT, int>>{{BN_CLICKED, IDOK}}));
+    EXPECT_EQ(g_commands, (Commands{{BN_CLICKED, IDOK}}));
     person().Press('Q', user::kAlt);
     EXPECT_FALSE(person().Beeps().empty()) << "an unknown mnemonic beeps";
 }
 
-INT_PTR CALLBACK HelpProc(HWND, UINT msg, WPARAM, LPARAM lp) {
-    if (msg != WM_HELP) return FALSE;
-    const auto* info = reinterpret_cast<const HELPINFO*>(lp);
-    g_commands.emplace_back(WM_HELP, info->iCtrlId);
-    return TRUE;
-}
-
-TEST_F(DialogTest, F1AsksTheDialogForHelpAboutTheFocusedControl) {
-    dialog_ = SampleDialog(WS_VISIBLE);
-    HWND dlg = CreateDialogIndirectParamW(nullptr, dialog_->get(), owner_, &HelpProc, 0);
+TEST_F(DialogTest, TheProcedureAnswersThroughItsMessageResultAndHearsF1AsAHelpRequest) {
+    HWND dlg = modeless();
+    EXPECT_EQ(SendMessageW(dlg, kAnswered, 0, 0), 77);
+    EXPECT_EQ(SendMessageW(dlg, kAnswered + 1, 0, 0), 0) << "unhandled messages answer 0";
     SetFocus(GetDlgItem(dlg, kLength));
     person().Press(VK_F1);
-    EXPECT_EQ(g_commands, (std::vector<std::pair<UINT, int>>{{WM_HELP, kLength}}));
+    EXPECT_EQ(g_commands, (Commands{{WM_HELP, kLength}}));
 }
 
 }  // namespace

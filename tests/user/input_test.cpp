@@ -5,8 +5,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class InputTest : public UserTest {
 protected:
     void SetUp() override {
@@ -28,12 +26,17 @@ TEST_F(InputTest, AClickHitTestsSetsTheCursorAndPostsTheButtonMessages) {
     }
     EXPECT_EQ(log({WM_NCHITTEST, WM_SETCURSOR, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}),
               expected);
-    for (const Heard& h : heard()) {
+    for (const Heard& h : heard_) {
         if (h.message != WM_LBUTTONDOWN) continue;
         EXPECT_EQ(GET_X_LPARAM(h.lParam), 50) << "client coordinates of the centre";
         EXPECT_EQ(GET_Y_LPARAM(h.lParam), 25);
         EXPECT_EQ(h.wParam, static_cast<WPARAM>(MK_LBUTTON));
     }
+    EnableWindow(top_, FALSE);
+    forget();
+    person().Click(child_);
+    EXPECT_TRUE(log({WM_LBUTTONDOWN}).empty()) << "disabled windows take no clicks";
+    EXPECT_FALSE(person().Beeps().empty());
 }
 
 TEST_F(InputTest, ClickingAnInactiveWindowAsksItAndActivatesIt) {
@@ -44,7 +47,7 @@ TEST_F(InputTest, ClickingAnInactiveWindowAsksItAndActivatesIt) {
     EXPECT_EQ(log({WM_MOUSEACTIVATE, WM_ACTIVATE, WM_LBUTTONDOWN}),
               (Strings{"child:WM_MOUSEACTIVATE", "top:WM_MOUSEACTIVATE", "other:WM_ACTIVATE",
                        "top:WM_ACTIVATE", "child:WM_LBUTTONDOWN"}));
-    for (const Heard& h : heard()) {
+    for (const Heard& h : heard_) {
         if (h.message == WM_ACTIVATE && h.window == "top") {
             EXPECT_EQ(LOWORD(h.wParam), WA_CLICKACTIVE);
         }
@@ -89,15 +92,7 @@ TEST_F(InputTest, TrackedWindowsHearWhenTheMouseLeaves) {
     EXPECT_TRUE(log({WM_MOUSELEAVE}).empty()) << "tracking ends with the first WM_MOUSELEAVE";
 }
 
-TEST_F(InputTest, DisabledWindowsTakeNoClicksAndBeep) {
-    EnableWindow(top_, FALSE);
-    forget();
-    person().Click(child_);
-    EXPECT_TRUE(log({WM_LBUTTONDOWN}).empty());
-    EXPECT_FALSE(person().Beeps().empty());
-}
-
-TEST_F(InputTest, KeysGoToTheFocusWindowAndTheKeyStateFollowsThem) {
+TEST_F(InputTest, KeysAndTextGoToTheFocusWindowAndTheKeyStateFollowsThem) {
     SetFocus(child_);
     forget();
     person().KeyDown(VK_SHIFT);
@@ -110,31 +105,23 @@ TEST_F(InputTest, KeysGoToTheFocusWindowAndTheKeyStateFollowsThem) {
         log({WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP, WM_SYSCHAR}),
         (Strings{"child:WM_KEYDOWN", "child:WM_KEYUP", "child:WM_SYSKEYDOWN", "child:WM_SYSKEYDOWN",
                  "child:WM_SYSCHAR", "child:WM_SYSKEYUP", "child:WM_SYSKEYUP"}));
-}
-
-TEST_F(InputTest, TypedTextArrivesAsCharactersAccentsIncluded) {
-    SetFocus(child_);
     forget();
     person().Type(L"Ø12 é");
-    std::wstring typed;
-    for (const Heard& h : heard()) {
-        if (h.message == WM_CHAR) typed += static_cast<wchar_t>(h.wParam);
-    }
-    EXPECT_EQ(typed, L"Ø12 é");
+    EXPECT_EQ(typed(), L"Ø12 é") << "typed text arrives as characters, accents included";
 }
 
 TEST_F(InputTest, ARightClickOrTheMenuKeyAsksForAContextMenuThroughTheParents) {
     person().RightClick(child_);
     EXPECT_EQ(log({WM_RBUTTONUP, WM_CONTEXTMENU}),
               (Strings{"child:WM_RBUTTONUP", "child:WM_CONTEXTMENU", "top:WM_CONTEXTMENU"}));
-    const Heard& asked = heard().back();
+    const Heard& asked = heard_.back();
     EXPECT_EQ(reinterpret_cast<HWND>(asked.wParam), child_);
     EXPECT_EQ(GET_X_LPARAM(asked.lParam), 160) << "screen coordinates of the click";
     SetFocus(child_);
     forget();
     person().Press(VK_F10, user::kShift);
     ASSERT_EQ(log({WM_CONTEXTMENU}).size(), 2u);
-    for (const Heard& h : heard()) {
+    for (const Heard& h : heard_) {
         if (h.message == WM_CONTEXTMENU) {
             EXPECT_EQ(h.lParam, -1) << "no mouse position";
         }

@@ -5,8 +5,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class MessagesTest : public UserTest {};
 
 HHOOK g_hook = nullptr;
@@ -21,7 +19,7 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wp, LPARAM lp) {
     return CallNextHookEx(g_hook, code, wp, lp);
 }
 
-TEST_F(MessagesTest, PostedMessagesWaitForTheLoopAndComeOutInOrder) {
+TEST_F(MessagesTest, PostedMessagesWaitForTheLoopAndComeOutInOrderUntilTheQuitMessage) {
     HWND w = spy("w", 0, {0, 0, 10, 10});
     forget();
     PostMessageW(w, WM_USER, 1, 0);
@@ -35,20 +33,14 @@ TEST_F(MessagesTest, PostedMessagesWaitForTheLoopAndComeOutInOrder) {
     DispatchMessageW(&msg);
     EXPECT_EQ(log({WM_USER}), (Strings{"w:WM_USER"}));
     EXPECT_FALSE(PostMessageW(reinterpret_cast<HWND>(0x7), WM_USER, 0, 0)) << "an invalid window";
-}
-
-TEST_F(MessagesTest, GetMessageReturnsFalseForTheQuitMessage) {
     PostQuitMessage(3);
-    MSG msg;
+    EXPECT_TRUE(GetMessageW(&msg, nullptr, 0, 0)) << "the quit message comes after posted ones";
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 1));
     EXPECT_FALSE(GetMessageW(&msg, nullptr, 0, 0));
     EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
     EXPECT_EQ(msg.wParam, 3u);
-}
-
-TEST_F(MessagesTest, GetMessageWithNothingToDoFailsTheScript) {
-    MSG msg;
     EXPECT_FALSE(GetMessageW(&msg, nullptr, 0, 0));
-    EXPECT_EQ(takeScriptFailures().size(), 1u);
+    EXPECT_EQ(takeScriptFailures().size(), 1u) << "a loop with nothing to do fails the script";
 }
 
 TEST_F(MessagesTest, TranslateMessageTurnsKeysIntoCharactersBeforeTheKeyComesUp) {
@@ -66,17 +58,10 @@ TEST_F(MessagesTest, TranslateMessageTurnsKeysIntoCharactersBeforeTheKeyComesUp)
         SCOPED_TRACE(static_cast<int>(c.ch));
         forget();
         person().Press(c.vk, c.shift ? user::kShift : user::kNone);
-        std::vector<Heard> chars;
-        for (const Heard& h : heard()) {
-            if (h.message == WM_CHAR) chars.push_back(h);
-        }
-        ASSERT_EQ(chars.size(), 1u);
-        EXPECT_EQ(static_cast<wchar_t>(chars[0].wParam), c.ch);
+        EXPECT_EQ(typed(), std::wstring(1, c.ch));
         Strings keys = log({WM_KEYDOWN, WM_CHAR, WM_KEYUP});
-        auto at = std::find(keys.begin(), keys.end(), "w:WM_CHAR") - keys.begin();
-        ASSERT_GT(at, 0);
-        EXPECT_EQ(keys[at - 1], "w:WM_KEYDOWN");
-        EXPECT_EQ(keys[at + 1], "w:WM_KEYUP");
+        Strings around = {"w:WM_KEYDOWN", "w:WM_CHAR", "w:WM_KEYUP"};
+        EXPECT_NE(std::search(keys.begin(), keys.end(), around.begin(), around.end()), keys.end());
     }
 }
 
@@ -94,7 +79,7 @@ TEST_F(MessagesTest, TheCreationHookSeesWindowsFirstAndCanVetoThem) {
     EXPECT_FALSE(UnhookWindowsHookEx(g_hook));
 }
 
-TEST_F(MessagesTest, InvalidatedWindowsArePaintedWhenTheQueueIsEmpty) {
+TEST_F(MessagesTest, InvalidatedWindowsArePaintedWhenTheQueueIsEmptyOrAtOnceWhenUpdated) {
     HWND w = spy("w", WS_VISIBLE, {0, 0, 100, 100});
     pump();
     forget();
@@ -108,11 +93,6 @@ TEST_F(MessagesTest, InvalidatedWindowsArePaintedWhenTheQueueIsEmpty) {
     pump();
     EXPECT_EQ(log({WM_PAINT, WM_ERASEBKGND}), (Strings{"w:WM_PAINT", "w:WM_ERASEBKGND"}));
     EXPECT_FALSE(GetUpdateRect(w, &update, FALSE)) << "BeginPaint validated the window";
-}
-
-TEST_F(MessagesTest, UpdateWindowPaintsAtOnceAndValidatedWindowsAreNotPainted) {
-    HWND w = spy("w", WS_VISIBLE, {0, 0, 100, 100});
-    pump();
     InvalidateRect(w, nullptr, FALSE);
     forget();
     UpdateWindow(w);
@@ -121,7 +101,7 @@ TEST_F(MessagesTest, UpdateWindowPaintsAtOnceAndValidatedWindowsAreNotPainted) {
     ValidateRect(w, nullptr);
     forget();
     pump();
-    EXPECT_TRUE(log({WM_PAINT}).empty());
+    EXPECT_TRUE(log({WM_PAINT}).empty()) << "a validated window is not painted";
 }
 
 TEST_F(MessagesTest, RedrawWindowReachesChildrenAndFramesWhenAsked) {

@@ -1,5 +1,4 @@
 // The scripted user's answers and records, and pictures of windows.
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -12,8 +11,6 @@
 #include "user/userfixture.h"
 
 namespace {
-
-using Strings = std::vector<std::string>;
 
 class ScriptedUserTest : public UserTest {};
 
@@ -28,7 +25,7 @@ TEST_F(ScriptedUserTest, MessageBoxesGetTheScriptedButtonAndAreRecorded) {
     EXPECT_EQ(box.style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
 }
 
-TEST_F(ScriptedUserTest, UnexpectedQuestionsFailAndGetTheSafestAnswer) {
+TEST_F(ScriptedUserTest, UnexpectedQuestionsAndUnusedAnswersFailTheScript) {
     struct Case {
         UINT type;
         int answer;
@@ -41,14 +38,11 @@ TEST_F(ScriptedUserTest, UnexpectedQuestionsFailAndGetTheSafestAnswer) {
     person().AnswerMessageBox(IDYES);
     MessageBoxW(nullptr, L"?", nullptr, MB_OK);
     EXPECT_EQ(takeScriptFailures().size(), 1u) << "Yes is not a button of an OK box";
-}
-
-TEST_F(ScriptedUserTest, AnswersLeftUnusedFailTheScript) {
     person().AnswerMessageBox(IDOK);
     person().CancelFileDialog();
     person().Later("never run", [](user::ScriptedUser&) {});
     person().Finish();
-    EXPECT_EQ(takeScriptFailures().size(), 3u);
+    EXPECT_EQ(takeScriptFailures().size(), 3u) << "answers left unused fail the script";
 }
 
 TEST_F(ScriptedUserTest, FileDialogsReturnTheScriptedPathAndRecordTheQuestion) {
@@ -127,29 +121,7 @@ TEST_F(ScriptedUserTest, EveryPumpedMessagePassesThePreTranslateHookFirst) {
     EXPECT_EQ(log({WM_KEYDOWN, WM_KEYUP}), (Strings{"w:WM_KEYUP"}));
 }
 
-TEST_F(ScriptedUserTest, PickingAComboItemGoesThroughItsDroppedList) {
-    HWND parent = spy("parent", WS_VISIBLE, {0, 0, 300, 300});
-    HWND combo =
-        CreateWindowExW(0, L"ComboBox", L"", CBS_DROPDOWNLIST | WS_CHILD | WS_VISIBLE | WS_VSCROLL,
-                        10, 10, 120, 150, parent, reinterpret_cast<HMENU>(5), nullptr, nullptr);
-    ASSERT_NE(combo, nullptr);
-    for (const wchar_t* item : {L"Ø8", L"Ø10", L"Ø12"}) {
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-    }
-    forget();
-    person().PickComboItem(combo, 1);
-    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
-    std::vector<UINT> codes;
-    for (const Heard& h : heard()) {
-        if (h.message == WM_COMMAND && LOWORD(h.wParam) == 5) codes.push_back(HIWORD(h.wParam));
-    }
-    for (UINT code : {CBN_DROPDOWN, CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}) {
-        EXPECT_NE(std::find(codes.begin(), codes.end(), code), codes.end())
-            << "notification " << code;
-    }
-}
-
-TEST_F(ScriptedUserTest, ASmallDialogRendersAsItsReferencePicture) {
+TEST_F(ScriptedUserTest, ASmallDialogAndFramesWithScrollBarsRenderAsTheirReferencePictures) {
     DialogBuilder b(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE,
                     {0, 0, 150, 58}, L"Stabformen – Ø");
     b.item(L"Static", L"&Länge:", WS_VISIBLE, {7, 9, 40, 8}, 100)
@@ -161,9 +133,6 @@ TEST_F(ScriptedUserTest, ASmallDialogRendersAsItsReferencePicture) {
     HWND dlg = CreateDialogIndirectParamW(nullptr, b.get(), nullptr, nullptr, 0);
     ASSERT_NE(dlg, nullptr);
     ExpectMatchesReference(RenderWindow(dlg), "dialog_small");
-}
-
-TEST_F(ScriptedUserTest, FramesWithScrollBarsRenderAsTheirReferencePicture) {
     HWND w = spy("w", WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL, {0, 0, 80, 60}, nullptr, 0,
                  WS_EX_CLIENTEDGE);
     ExpectMatchesReference(RenderWindow(w), "frame_scrollbars");

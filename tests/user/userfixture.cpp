@@ -2,34 +2,9 @@
 
 #include <algorithm>
 
-std::vector<Heard>& UserTest::heard() {
-    static std::vector<Heard> list;
-    return list;
-}
-
-std::map<UINT, LRESULT>& UserTest::answers() {
-    static std::map<UINT, LRESULT> map;
-    return map;
-}
-
-std::map<HWND, std::string>& UserTest::names() {
-    static std::map<HWND, std::string> map;
-    return map;
-}
-
-std::vector<std::string>& UserTest::failures() {
-    static std::vector<std::string> list;
-    return list;
-}
-
-std::string& UserTest::pendingName() {
-    static std::string name;
-    return name;
-}
-
 std::string UserTest::nameOf(HWND hwnd) {
-    auto it = names().find(hwnd);
-    return it == names().end() ? "?" : it->second;
+    auto it = names_.find(hwnd);
+    return it == names_.end() ? "?" : it->second;
 }
 
 const char* UserTest::messageName(UINT message) {
@@ -42,9 +17,7 @@ const char* UserTest::messageName(UINT message) {
         {WM_SETFOCUS, "WM_SETFOCUS"},
         {WM_KILLFOCUS, "WM_KILLFOCUS"},
         {WM_ENABLE, "WM_ENABLE"},
-        {WM_SETTEXT, "WM_SETTEXT"},
         {WM_PAINT, "WM_PAINT"},
-        {WM_CLOSE, "WM_CLOSE"},
         {WM_ERASEBKGND, "WM_ERASEBKGND"},
         {WM_SHOWWINDOW, "WM_SHOWWINDOW"},
         {WM_SETCURSOR, "WM_SETCURSOR"},
@@ -69,16 +42,13 @@ const char* UserTest::messageName(UINT message) {
         {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
         {WM_LBUTTONUP, "WM_LBUTTONUP"},
         {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
-        {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"},
         {WM_RBUTTONUP, "WM_RBUTTONUP"},
         {WM_PARENTNOTIFY, "WM_PARENTNOTIFY"},
         {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
         {WM_MOUSELEAVE, "WM_MOUSELEAVE"},
         {WM_STYLECHANGING, "WM_STYLECHANGING"},
         {WM_STYLECHANGED, "WM_STYLECHANGED"},
-        {WM_HELP, "WM_HELP"},
         {WM_CANCELMODE, "WM_CANCELMODE"},
-        {WM_GETDLGCODE, "WM_GETDLGCODE"},
         {WM_CONTEXTMENU, "WM_CONTEXTMENU"},
         {WM_USER, "WM_USER"}};
     auto it = kNames.find(message);
@@ -86,19 +56,19 @@ const char* UserTest::messageName(UINT message) {
 }
 
 LRESULT CALLBACK UserTest::spyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!names().count(hwnd)) names()[hwnd] = pendingName();
-    heard().push_back({nameOf(hwnd), msg, wParam, lParam});
-    auto it = answers().find(msg);
-    if (it != answers().end()) return it->second;
+    if (!names_.count(hwnd)) names_[hwnd] = pendingName_;
+    heard_.push_back({nameOf(hwnd), msg, wParam, lParam});
+    auto it = answers_.find(msg);
+    if (it != answers_.end()) return it->second;
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 void UserTest::SetUp() {
-    heard().clear();
-    answers().clear();
-    names().clear();
-    failures().clear();
-    person().SetFailureHandler([](const std::string& message) { failures().push_back(message); });
+    heard_.clear();
+    answers_.clear();
+    names_.clear();
+    failures_.clear();
+    person().SetFailureHandler([](const std::string& message) { failures_.push_back(message); });
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
     cls.style = CS_DBLCLKS;
@@ -109,7 +79,7 @@ void UserTest::SetUp() {
 }
 
 void UserTest::TearDown() {
-    answers().clear();
+    answers_.clear();
     for (HWND top = GetTopWindow(nullptr); top; top = GetTopWindow(nullptr)) DestroyWindow(top);
     person().Finish();
     person().SetFailureHandler(nullptr);
@@ -117,12 +87,12 @@ void UserTest::TearDown() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
-    for (const auto& failure : failures()) ADD_FAILURE() << "scripted user: " << failure;
+    for (const auto& failure : failures_) ADD_FAILURE() << "scripted user: " << failure;
 }
 
 HWND UserTest::spy(const std::string& name, DWORD style, RECT rect, HWND parent, int id,
                    DWORD exStyle) {
-    pendingName() = name;
+    pendingName_ = name;
     if (!parent && !(style & WS_CHILD)) style |= WS_POPUP;
     auto* menu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
     return CreateWindowExW(exStyle, kSpyClass, L"", style, rect.left, rect.top,
@@ -132,9 +102,17 @@ HWND UserTest::spy(const std::string& name, DWORD style, RECT rect, HWND parent,
 
 std::vector<std::string> UserTest::log(const std::vector<UINT>& only) const {
     std::vector<std::string> out;
-    for (const Heard& h : heard()) {
+    for (const Heard& h : heard_) {
         if (!only.empty() && std::find(only.begin(), only.end(), h.message) == only.end()) continue;
         out.push_back(h.window + ":" + messageName(h.message));
+    }
+    return out;
+}
+
+std::wstring UserTest::typed() const {
+    std::wstring out;
+    for (const Heard& h : heard_) {
+        if (h.message == WM_CHAR) out += static_cast<wchar_t>(h.wParam);
     }
     return out;
 }

@@ -14,6 +14,8 @@
 #include "user/scripteduser.h"
 #include "user/winuser.h"
 
+using Strings = std::vector<std::string>;
+
 struct Heard {
     std::string window;
     UINT message;
@@ -32,21 +34,23 @@ protected:
     // The messages the spies received, as "window:MESSAGE" strings, restricted to `only` when
     // given.
     std::vector<std::string> log(const std::vector<UINT>& only = {}) const;
-    void forget() { heard().clear(); }
+    void forget() { heard_.clear(); }
+    // The characters the spies received as WM_CHAR, in order.
+    std::wstring typed() const;
     // Makes the spy windows answer `message` with `result` (before calling DefWindowProc).
-    void answer(UINT message, LRESULT result) { answers()[message] = result; }
+    void answer(UINT message, LRESULT result) { answers_[message] = result; }
     // Failures the scripted user reported since the last call; left untaken, they fail the test.
-    std::vector<std::string> takeScriptFailures() const { return std::exchange(failures(), {}); }
+    std::vector<std::string> takeScriptFailures() const { return std::exchange(failures_, {}); }
     user::ScriptedUser& person() const { return user::ScriptedUser::Get(); }
     // Runs the message loop's pump as the scripted user does after an act.
     void pump() const { person().PumpMessages(); }
 
-    static std::vector<Heard>& heard();
-    static std::map<UINT, LRESULT>& answers();
-    static std::map<HWND, std::string>& names();
-    static std::vector<std::string>& failures();
+    static inline std::vector<Heard> heard_;
+    static inline std::map<UINT, LRESULT> answers_;
+    static inline std::map<HWND, std::string> names_;
+    static inline std::vector<std::string> failures_;
+    static inline std::string pendingName_;  // the name of the spy being created
     static std::string nameOf(HWND hwnd);
-    static std::string& pendingName();  // the name of the spy being created
     static const char* messageName(UINT message);
     static LRESULT CALLBACK spyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static constexpr const wchar_t* kSpyClass = L"UserTestSpy";

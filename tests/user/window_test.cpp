@@ -3,7 +3,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 constexpr RECT kBox{10, 20, 210, 120};
 
 class WindowTest : public UserTest {};
@@ -21,6 +20,7 @@ LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 TEST_F(WindowTest, CreationSendsTheDocumentedMessagesInOrder) {
     HWND top = spy("top", WS_CAPTION, kBox);
+    EXPECT_EQ(log().front(), "top:WM_GETMINMAXINFO") << "top-level windows are asked first";
     forget();
     spy("child", WS_CHILD | WS_VISIBLE, {0, 0, 50, 20}, top, 7);
     EXPECT_EQ(
@@ -28,18 +28,8 @@ TEST_F(WindowTest, CreationSendsTheDocumentedMessagesInOrder) {
              WM_SHOWWINDOW}),
         (Strings{"child:WM_NCCREATE", "child:WM_NCCALCSIZE", "child:WM_CREATE", "child:WM_SIZE",
                  "child:WM_MOVE", "top:WM_PARENTNOTIFY", "child:WM_SHOWWINDOW"}));
-}
-
-TEST_F(WindowTest, TopLevelWindowsAreAskedForTheirSizeLimitsFirst) {
-    spy("top", WS_POPUP, kBox);
-    ASSERT_FALSE(log().empty());
-    EXPECT_EQ(log().front(), "top:WM_GETMINMAXINFO");
-}
-
-TEST_F(WindowTest, ChildrenWithNoParentNotifyDoNotTellTheirParent) {
-    HWND top = spy("top", 0, kBox);
     forget();
-    spy("child", WS_CHILD, {0, 0, 5, 5}, top, 1, WS_EX_NOPARENTNOTIFY);
+    spy("quiet", WS_CHILD, {0, 0, 5, 5}, top, 1, WS_EX_NOPARENTNOTIFY);
     EXPECT_TRUE(log({WM_PARENTNOTIFY}).empty());
 }
 
@@ -53,14 +43,14 @@ TEST_F(WindowTest, CreationFailsWhenTheWindowRefuses) {
         forget();
         answer(c.message, c.refusal);
         EXPECT_EQ(spy("refuser", 0, kBox), nullptr);
-        answers().clear();
+        answers_.clear();
         Strings endings = log({WM_DESTROY, WM_NCDESTROY});
         EXPECT_EQ(endings, (Strings{"refuser:WM_DESTROY", "refuser:WM_NCDESTROY"}));
         EXPECT_EQ(GetTopWindow(nullptr), nullptr);
     }
 }
 
-TEST_F(WindowTest, DestructionReachesParentFirstThenChildrenAndFreesChildrenFirst) {
+TEST_F(WindowTest, DestructionReachesParentFirstThenChildrenAndFreesChildrenAndOwnedWindows) {
     HWND top = spy("top", 0, kBox);
     HWND child = spy("child", WS_CHILD, {0, 0, 50, 20}, top, 1);
     spy("grandchild", WS_CHILD, {0, 0, 5, 5}, child, 2);
@@ -72,28 +62,21 @@ TEST_F(WindowTest, DestructionReachesParentFirstThenChildrenAndFreesChildrenFirs
     EXPECT_FALSE(IsWindow(top));
     EXPECT_FALSE(IsWindow(child));
     EXPECT_FALSE(DestroyWindow(top));
-}
-
-TEST_F(WindowTest, DestroyingAWindowDestroysTheWindowsItOwns) {
     HWND owner = spy("owner", 0, kBox);
     HWND owned = spy("owned", WS_POPUP, kBox, owner);
     EXPECT_EQ(GetWindow(owned, GW_OWNER), owner);
     DestroyWindow(owner);
-    EXPECT_FALSE(IsWindow(owned));
+    EXPECT_FALSE(IsWindow(owned)) << "owned windows go with their owner";
 }
 
-TEST_F(WindowTest, ClassNamesIgnoreCaseAndCannotBeRegisteredTwice) {
+TEST_F(WindowTest, ClassNamesIgnoreCaseAndAClassInUseCannotBeUnregistered) {
     WNDCLASSW info{};
     EXPECT_TRUE(GetClassInfoW(nullptr, L"usertestSPY", &info));
     EXPECT_EQ(info.lpfnWndProc, &UserTest::spyProc);
-    WNDCLASSW again{0, &Upper, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"USERTESTSPY"};
-    EXPECT_EQ(RegisterClassW(&again), 0);
-    EXPECT_TRUE(GetClassInfoW(nullptr, L"#32770", &info))
-        << "the dialog class is registered at load";
-}
-
-TEST_F(WindowTest, AClassInUseCannotBeUnregistered) {
-    WNDCLASSW cls{0, &Upper, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"Upper"};
+    EXPECT_TRUE(GetClassInfoW(nullptr, L"#32770", &info)) << "the dialog class is registered";
+    WNDCLASSW cls{0, &Upper, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"USERTESTSPY"};
+    EXPECT_EQ(RegisterClassW(&cls), 0);
+    cls.lpszClassName = L"Upper";
     ASSERT_NE(RegisterClassW(&cls), 0);
     HWND w = CreateWindowExW(0, L"upper", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
                              nullptr);
@@ -106,35 +89,18 @@ TEST_F(WindowTest, AClassInUseCannotBeUnregistered) {
               nullptr);
 }
 
-TEST_F(WindowTest, SubclassingReplacesTheProcedureAndCanChainToThePreviousOne) {
-    HWND w = spy("w", 0, kBox);
-    SetWindowTextW(w, L"abc");
-    g_previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass)));
-    EXPECT_EQ(g_previous, &UserTest::spyProc);
-    EXPECT_EQ(GetWindowTextLengthW(w), 103);
-    SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previous));
-    EXPECT_EQ(GetWindowTextLengthW(w), 3);
-}
-
-TEST_F(WindowTest, TextIsKeptByDefWindowProcAndCutToTheBuffer) {
+TEST_F(WindowTest, TextIsCutToTheBufferAndSubclassingCanChainToThePreviousProcedure) {
     HWND w = spy("w", 0, kBox);
     EXPECT_TRUE(SetWindowTextW(w, L"Bügel Ø12"));
     wchar_t buffer[5];
     EXPECT_EQ(GetWindowTextW(w, buffer, 5), 4);
     EXPECT_STREQ(buffer, L"Büge");
+    g_previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass)));
+    EXPECT_EQ(g_previous, &UserTest::spyProc);
+    EXPECT_EQ(GetWindowTextLengthW(w), 109);
+    SetWindowLongPtrW(w, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_previous));
     EXPECT_EQ(GetWindowTextLengthW(w), 9);
-}
-
-TEST_F(WindowTest, WindowLongsReadBackAndStyleChangesAreAnnounced) {
-    HWND w = spy("w", WS_BORDER, kBox, nullptr, 0, WS_EX_CLIENTEDGE);
-    SetWindowLongPtrW(w, GWLP_USERDATA, 1234);
-    EXPECT_EQ(GetWindowLongPtrW(w, GWLP_USERDATA), 1234);
-    EXPECT_EQ(GetWindowLongW(w, GWL_EXSTYLE), WS_EX_CLIENTEDGE);
-    forget();
-    SetWindowLongW(w, GWL_STYLE, GetWindowLongW(w, GWL_STYLE) | WS_TABSTOP);
-    EXPECT_EQ(log(), (Strings{"w:WM_STYLECHANGING", "w:WM_STYLECHANGED"}));
-    EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & WS_TABSTOP);
 }
 
 TEST_F(WindowTest, TheTreeIsWalkedInCreationOrder) {
@@ -191,7 +157,6 @@ TEST_F(WindowTest, TheClientAreaIsTheWindowLessItsFrame) {
         int scrollBar = (c.style & WS_VSCROLL) ? GetSystemMetrics(SM_CXVSCROLL) : 0;
         EXPECT_EQ(adjusted.right - adjusted.left + scrollBar, 200)
             << "AdjustWindowRectEx leaves scroll bars out";
-        DestroyWindow(w);
     }
 }
 
@@ -214,8 +179,13 @@ TEST_F(WindowTest, PointsMapBetweenClientAreasAndTheScreen) {
     EXPECT_EQ(r.right - r.left, 50);
 }
 
-TEST_F(WindowTest, SetWindowPosAnnouncesTheChangeAndReportsMoveThenSize) {
-    HWND w = spy("w", 0, kBox);
+TEST_F(WindowTest, SetWindowPosAndSetWindowLongAnnounceTheirChanges) {
+    HWND w = spy("w", WS_BORDER, kBox, nullptr, 0, WS_EX_CLIENTEDGE);
+    EXPECT_EQ(GetWindowLongW(w, GWL_EXSTYLE), WS_EX_CLIENTEDGE);
+    forget();
+    SetWindowLongW(w, GWL_STYLE, GetWindowLongW(w, GWL_STYLE) | WS_TABSTOP);
+    EXPECT_EQ(log(), (Strings{"w:WM_STYLECHANGING", "w:WM_STYLECHANGED"}));
+    EXPECT_TRUE(GetWindowLongW(w, GWL_STYLE) & WS_TABSTOP);
     forget();
     SetWindowPos(w, nullptr, 30, 40, 100, 50, SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(log({WM_WINDOWPOSCHANGING, WM_NCCALCSIZE, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}),

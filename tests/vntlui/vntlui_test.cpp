@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "afx/afxwin.h"
+#include "afx/afxtest.h"
 #include "user/dialogbuilder.h"
 #include "user/scripteduser.h"
 #include "vntl/vnprompts.h"
@@ -31,21 +31,16 @@ DialogBuilder BarTemplate() {
     return builder;
 }
 
-class UiKitTest : public ::testing::Test {
+class UiKitTest : public afxtest::WindowTest {
 protected:
     void SetUp() override {
-        User().SetFailureHandler([](const std::string& message) { ADD_FAILURE() << message; });
-        ASSERT_TRUE(frame.CreateEx(0, nullptr, L"Frame", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300,
-                                   nullptr, nullptr));
-        ASSERT_TRUE(bar.CreateIndirect(builder.get(), &frame));
+        WindowTest::SetUp();
+        ASSERT_TRUE(bar.CreateIndirect(builder.get(), &parent));
     }
     void TearDown() override {
         bar.DestroyWindow();
-        frame.DestroyWindow();
         VnPrompts::resetPrompts();
-        AfxDeleteTempMap();
-        User().Finish();
-        User().SetFailureHandler(nullptr);
+        WindowTest::TearDown();
     }
     CString TextOf(int nID) {
         CString text;
@@ -54,30 +49,26 @@ protected:
     }
 
     DialogBuilder builder = BarTemplate();
-    CWnd frame;
     CVnDialogBarEx bar;
 };
 
-TEST_F(UiKitTest, DialogTextsComeFromThePromptsFiledForTheDialog) {
+TEST_F(UiKitTest, DialogAndMenuTextsComeFromThePromptsFiledForThem) {
     VnPrompts::setPrompt(L"REBAR", kDialogId, L"Filed caption");
     VnPrompts::setPrompt(L"REBAR", VnDialogControlPromptId(kDialogId, kLabel), L"Filed label");
     VnPrompts::setPrompt(L"REBAR", kLabel, L"Not this one");  // an id of another kind
     VnPrompts::setDialogAndControlText(&bar, kDialogId, L"REBAR");
-    CString caption;
-    bar.GetWindowText(caption);
-    EXPECT_EQ(caption, L"Filed caption");
+    CString text;
+    bar.GetWindowText(text);
+    EXPECT_EQ(text, L"Filed caption");
     EXPECT_EQ(TextOf(kLabel), L"Filed label");
     EXPECT_EQ(TextOf(kNamed), L"Kept");  // nothing filed: the template's text stays
-}
 
-TEST_F(UiKitTest, MenuTextsComeFromThePromptsOfTheirCommands) {
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     menu.AppendMenu(MF_STRING, 40001, L"Open");
     menu.AppendMenu(MF_STRING, 40002, L"Close");
     VnPrompts::setPrompt(L"REBAR", 40002, L"Fermer");
     VnPrompts::setMenuText(menu, 40001, L"REBAR");
-    CString text;
     menu.GetMenuString(40001, text, MF_BYCOMMAND);
     EXPECT_EQ(text, L"Open");
     menu.GetMenuString(40002, text, MF_BYCOMMAND);
@@ -89,7 +80,6 @@ TEST_F(UiKitTest, TheDialogBarColoursItsControls) {
     CClientDC dc(bar.GetDlgItem(kLabel));
     LRESULT brush = bar.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.m_hDC),
                                     reinterpret_cast<LPARAM>(::GetDlgItem(bar, kLabel)));
-    ASSERT_NE(brush, 0);
     LOGBRUSH logBrush{};
     ASSERT_EQ(::GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof logBrush, &logBrush),
               int(sizeof logBrush));
@@ -103,9 +93,7 @@ TEST_F(UiKitTest, SetHeightKeepsWidthAndPlace) {
     bar.GetWindowRect(&before);
     CVnWindow::SetHeight(&bar, before.Height() + 37);
     bar.GetWindowRect(&after);
-    EXPECT_EQ(after.TopLeft(), before.TopLeft());
-    EXPECT_EQ(after.Width(), before.Width());
-    EXPECT_EQ(after.Height(), before.Height() + 37);
+    EXPECT_EQ(after, CRect(before.left, before.top, before.right, before.bottom + 37));
 }
 
 TEST_F(UiKitTest, WindowToolsAreAddedOnceAndUpdated) {

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kFieldId = 1124;
 constexpr double kOpen = 1.7976931348623157e+150;
+constexpr double kInch = 0.0254;
 
 // A dialog-like parent whose data exchange is the field's DDX_UnitCtrl and which counts the
 // field's changes its message map hears.
@@ -78,16 +79,21 @@ protected:
     CVnUnitCtrl field;
 };
 
-TEST_F(UnitCtrlTest, ShowsTheValueInItsUnitOrAsAMultipleWithThePhiSign) {
+TEST_F(UnitCtrlTest, ShowsTheValueInItsUnitOrAsAMultipleAndReadsTypedTextBackInSI) {
     const struct {
         bool metric, phi;
         double value;
         const wchar_t* shown;
+        const wchar_t* typed;
+        double typedSI;
     } cases[] = {
-        {true, false, 0.12, L"120.0 mm"},
-        {false, false, 4.75 * 0.0254, L"4 3/4\""},
-        {true, true, 10.0, L"10.0 \u00D8"},
-        {false, true, 9.5, L"9.50 \u00D8"},
+        {true, false, 0.12, L"120.0 mm", L"96", 0.096},
+        {true, false, 0.12, L"120.0 mm", L"1.5 m", 1.5},
+        {false, false, 4.75 * kInch, L"4 3/4\"", L"4 3/4\"", 4.75 * kInch},
+        {false, false, 4.75 * kInch, L"4 3/4\"", L"1'-6", 18 * kInch},
+        {true, true, 10.0, L"10.0 \u00D8", L"8 \u00D8", 8.0},
+        {true, true, 10.0, L"10.0 \u00D8", L"7.5", 7.5},
+        {false, true, 9.5, L"9.50 \u00D8", L"9.5", 9.5},
     };
     for (const auto& c : cases) {
         attach(c.metric);
@@ -95,28 +101,9 @@ TEST_F(UnitCtrlTest, ShowsTheValueInItsUnitOrAsAMultipleWithThePhiSign) {
         field.SetValueSI(c.value);
         EXPECT_EQ(text(), c.shown);
         EXPECT_EQ(field.GetPhiEnabled(), c.phi ? 1 : 0);
-    }
-}
-
-TEST_F(UnitCtrlTest, TypedTextReadsBackInSI) {
-    const struct {
-        bool metric, phi;
-        const wchar_t* typed;
-        double valueSI;
-    } cases[] = {
-        {true, false, L"96", 0.096},
-        {true, false, L"1.5 m", 1.5},
-        {false, false, L"4 3/4\"", 4.75 * 0.0254},
-        {false, false, L"1'-6", 18 * 0.0254},
-        {true, true, L"8 \u00D8", 8.0},
-        {true, true, L"7.5", 7.5},
-    };
-    for (const auto& c : cases) {
-        attach(c.metric);
-        field.SetPhiEnabled(c.phi ? 1 : 0, nullptr);
         retype(c.typed);
         EXPECT_TRUE(field.UpdateData(TRUE)) << c.typed;
-        EXPECT_DOUBLE_EQ(field.GetValueSI(), c.valueSI) << c.typed;
+        EXPECT_DOUBLE_EQ(field.GetValueSI(), c.typedSI) << c.typed;
     }
 }
 
