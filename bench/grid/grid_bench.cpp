@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "grid/gxgridwnd.h"
+#include "gridbench.h"
 
 namespace {
 
@@ -52,24 +53,15 @@ void BM_FillRows(benchmark::State& state) {
     for (auto _ : state) fill(grid, static_cast<ROWCOL>(state.range(0)));
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_FillRows)->Arg(250)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_FillRows)->Apply(familySizes);
 
 void BM_RepaintVisible(benchmark::State& state) {
     CGXGridWnd& grid = TheScreen().grid;
     fill(grid, static_cast<ROWCOL>(state.range(0)));
     grid.SetTopRow(static_cast<ROWCOL>(state.range(0)) / 2);
-    for (auto _ : state) {
-        grid.Invalidate(FALSE);
-        grid.UpdateWindow();
-    }
-    state.SetComplexityN(state.range(0));
+    repaintEachIteration(state, grid);
 }
-BENCHMARK(BM_RepaintVisible)
-    ->Arg(250)
-    ->Arg(1000)
-    ->Arg(4000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_RepaintVisible)->Apply(familySizes);
 
 }  // namespace
 

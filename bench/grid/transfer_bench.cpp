@@ -9,6 +9,7 @@
 
 #include "cad/hostsession.h"
 #include "catalogfiles.h"
+#include "gridbench.h"
 #include "rebar/host/grid.h"
 #include "rebar/vnrebarsteelgradecatalog.h"
 #include "rebar/vntransfersteelgrade.h"
@@ -82,29 +83,15 @@ void BM_TransferLoad(benchmark::State& state) {
     for (auto _ : state) screen.transfer->Load(true, nullptr);
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_TransferLoad)
-    ->Arg(250)
-    ->Arg(1000)
-    ->Arg(4000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_TransferLoad)->Apply(familySizes);
 
 void BM_TransferRepaintVisible(benchmark::State& state) {
     Screen& screen = TheScreen(static_cast<int>(state.range(0)));
     screen.transfer->Load(true, nullptr);
     screen.grid->SetTopRow(static_cast<ROWCOL>(state.range(0)) / 2);
-    for (auto _ : state) {
-        screen.gridWnd.Invalidate(FALSE);
-        screen.gridWnd.UpdateWindow();
-    }
-    state.SetComplexityN(state.range(0));
+    repaintEachIteration(state, screen.gridWnd);
 }
-BENCHMARK(BM_TransferRepaintVisible)
-    ->Arg(250)
-    ->Arg(1000)
-    ->Arg(4000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity();
+BENCHMARK(BM_TransferRepaintVisible)->Apply(familySizes);
 
 }  // namespace
 

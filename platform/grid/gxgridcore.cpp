@@ -93,18 +93,17 @@ ROWCOL CGXGridCore::GetColCount() {
 }
 
 BOOL CGXGridCore::SetFrozenRows(ROWCOL nFrozenRows, ROWCOL nHeaderRows, UINT flags) {
-    if (nHeaderRows > nFrozenRows) return FALSE;
-    m_layout.rows.frozen = nFrozenRows;
-    m_layout.rows.headers = nHeaderRows;
-    keepStateInside();
-    changed(flags);
-    return TRUE;
+    return setFrozen(m_layout.rows, nFrozenRows, nHeaderRows, flags);
 }
 
 BOOL CGXGridCore::SetFrozenCols(ROWCOL nFrozenCols, ROWCOL nHeaderCols, UINT flags) {
-    if (nHeaderCols > nFrozenCols) return FALSE;
-    m_layout.cols.frozen = nFrozenCols;
-    m_layout.cols.headers = nHeaderCols;
+    return setFrozen(m_layout.cols, nFrozenCols, nHeaderCols, flags);
+}
+
+BOOL CGXGridCore::setFrozen(gxgrid::Axis& axis, ROWCOL nFrozen, ROWCOL nHeaders, UINT flags) {
+    if (nHeaders > nFrozen) return FALSE;
+    axis.frozen = nFrozen;
+    axis.headers = nHeaders;
     keepStateInside();
     changed(flags);
     return TRUE;

@@ -175,6 +175,7 @@ private:
     void changed(UINT flags);
     BOOL setSizes(gxgrid::Axis& axis, ROWCOL nFrom, ROWCOL nTo, int nSize, const int* anSizes,
                   UINT flags, GXCmdType ctCmd);
+    BOOL setFrozen(gxgrid::Axis& axis, ROWCOL nFrozen, ROWCOL nHeaders, UINT flags);
     void keepStateInside();
     void notifyParent(UINT message);
     static UINT deferredMessage();

@@ -251,7 +251,8 @@ private:
         const auto isText = [&](int i) { return types[i] >= 13 && types[i] % 2 == 1; };
         if (schema_)
             schema_({values[0], values[1], values[2], values[4],
-                     integerRoot && isText(0) && isText(1) && isText(2) && isText(4)});
+                     integerRoot && isText(0) && isText(1) && isText(2) && isText(4),
+                     isInternal(values[1])});
         std::uint32_t root = 0;
         if (integerRoot)
             root = bigEndian(reinterpret_cast<const unsigned char*>(values[3].data()),

@@ -28,7 +28,8 @@ enum class Verdict {
 // A row of the schema table, its texts as stored (UTF-8); valid while it is handed over.
 struct SchemaRow {
     std::string_view type, name, tableName, sql;
-    bool plain = false;  // every text a text and the root page an integer, as SQLite writes them
+    bool plain = false;     // every text a text and the root page an integer, as SQLite writes them
+    bool internal = false;  // one of SQLite's own tables ("sqlite_sequence", "sqlite_stat1")
 };
 using SchemaSink = std::function<void(const SchemaRow&)>;
 

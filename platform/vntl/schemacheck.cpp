@@ -89,14 +89,13 @@ bool holdsNul(std::string_view text) {
 // The table's statement after its name, when SQLite will take the row as a plain table.
 std::optional<std::string_view> definition(const pagecheck::SchemaRow& row,
                                            std::unordered_set<std::string>& names) {
-    if (!row.plain || row.type != "table") return std::nullopt;
+    // SQLite reads more of its own tables than their statements.
+    if (!row.plain || row.internal || row.type != "table") return std::nullopt;
     if (holdsNul(row.sql) || holdsNul(row.name) || holdsNul(row.tableName)) return std::nullopt;
     const std::string_view sql = row.sql;
     if (sql.substr(0, kCreateTable.size()) != kCreateTable) return std::nullopt;
     auto split = tableName(sql.substr(kCreateTable.size()));
     if (!split) return std::nullopt;
-    // SQLite keeps its own tables' names to itself and reads more of them than the statement.
-    if (sameName(std::string_view(split->name).substr(0, 7), "sqlite_")) return std::nullopt;
     if (!sameName(split->name, row.name) || !sameName(split->name, row.tableName))
         return std::nullopt;
     if (!names.insert(asciiFolded(split->name)).second) return std::nullopt;
