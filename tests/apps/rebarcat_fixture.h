@@ -21,6 +21,19 @@ struct Outcome {
     std::string err;
 };
 
+// A command line, the exit status it should end with and a part of what it should say: in its
+// output when it succeeds, else in its error.
+struct Expected {
+    std::vector<std::string> words;
+    int status;
+    std::string said;
+};
+
+// Whether `text` holds `part`, for EXPECT_PRED2 messages that show both.
+inline bool holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 class Rebarcat : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,6 +67,24 @@ protected:
         words.push_back("--catalog=" + m_catalog.string());
         return run(words);
     }
+    // What a command that must succeed on the fixture catalogue prints.
+    std::string said(std::vector<std::string> words) const {
+        Outcome outcome = on(std::move(words));
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        return outcome.out;
+    }
+    // Runs each case, on the fixture catalogue unless `asTyped`; a failing command prints nothing
+    // to the output, not even a part of its answer.
+    void expectEach(const std::vector<Expected>& cases, bool asTyped = false) const {
+        for (const Expected& c : cases) {
+            SCOPED_TRACE(c.words.empty() ? "(nothing)" : c.words[0] + " " + c.said);
+            Outcome outcome = asTyped ? run(c.words) : on(c.words);
+            EXPECT_EQ(outcome.status, c.status);
+            EXPECT_PRED2(holds, c.status == 0 ? outcome.out : outcome.err, c.said);
+            EXPECT_TRUE(c.status == 0 || outcome.out.empty()) << outcome.out;
+        }
+    }
+    void expectEachAsTyped(const std::vector<Expected>& cases) const { expectEach(cases, true); }
     std::string catalogBytes() const { return testsupport::readFile(m_catalog); }
 
     testsupport::TempFolder m_folder;
@@ -61,8 +92,3 @@ protected:
     HMODULE m_module = nullptr;
     std::optional<std::string> m_savedDataHome;
 };
-
-// Whether `text` holds `part`, for EXPECT_PRED2 messages that show both.
-inline bool holds(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}

@@ -11,37 +11,14 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
-// A memory DC with a bitmap of its own, both freed at the end of the scope.
-class MemoryDC {
-public:
-    MemoryDC(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)), bitmap_(bitmap) {
-        old_ = SelectObject(dc_, bitmap_);
-    }
-    ~MemoryDC() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
-    operator HDC() const { return dc_; }
-    HBITMAP bitmap() const { return bitmap_; }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-};
-
-class Bitmaps : public GdiTest {
-protected:
-    HBITMAP colorBitmap(int w, int h) { return CreateBitmap(w, h, 1, 32, nullptr); }
-};
+class Bitmaps : public GdiTest {};
 
 // The transparent-bitmap recipe: a mask made from the transparent colour, the bitmap's
 // transparent pixels turned black, then mask SRCAND and bitmap SRCPAINT. It relies on both
 // colour rules of a transfer: colour to monochrome turns the source's background colour white
 // and the rest black; monochrome to colour uses the destination's background and text colours.
 TEST_F(Bitmaps, MaskAndThenPaintShowsTheBackgroundThroughTheTransparentColour) {
-    MemoryDC image(colorBitmap(2, 1));
+    MemoryDC image(CreateBitmap(2, 1, 1, 32, nullptr));
     SetPixel(image, 0, 0, kMagenta);
     SetPixel(image, 1, 0, RGB(0, 0, 200));
     MemoryDC mask(CreateBitmap(2, 1, 1, 1, nullptr));
@@ -50,7 +27,6 @@ TEST_F(Bitmaps, MaskAndThenPaintShowsTheBackgroundThroughTheTransparentColour) {
     SetTextColor(image, kWhite);
     SetBkColor(image, kBlack);
     BitBlt(image, 0, 0, 2, 1, mask, 0, 0, SRCAND);
-    EXPECT_EQ(GetPixel(image, 0, 0), kBlack);
 
     HDC dc = surfaceDC(2, 1, RGB(50, 60, 70));
     BitBlt(dc, 0, 0, 2, 1, mask, 0, 0, SRCAND);
@@ -75,7 +51,7 @@ TEST_F(Bitmaps, RasterOperationsCombineSourceAndDestination) {
         {MERGEPAINT, RGB(0xCF, 0xF3, 0x5F)},
         {PATCOPY, RGB(0x12, 0x34, 0x56)},
     };
-    MemoryDC source(colorBitmap(1, 1));
+    MemoryDC source(CreateBitmap(1, 1, 1, 32, nullptr));
     SetPixel(source, 0, 0, src);
     HBRUSH brush = CreateSolidBrush(RGB(0x12, 0x34, 0x56));
     for (const Case& c : cases) {
@@ -89,7 +65,7 @@ TEST_F(Bitmaps, RasterOperationsCombineSourceAndDestination) {
 }
 
 TEST_F(Bitmaps, StretchBltScalesByNearestNeighbour) {
-    MemoryDC source(colorBitmap(2, 1));
+    MemoryDC source(CreateBitmap(2, 1, 1, 32, nullptr));
     SetPixel(source, 0, 0, RGB(1, 1, 1));
     SetPixel(source, 1, 0, RGB(2, 2, 2));
     HDC dc = surfaceDC(4, 2);
@@ -100,7 +76,7 @@ TEST_F(Bitmaps, StretchBltScalesByNearestNeighbour) {
 }
 
 TEST_F(Bitmaps, ABitmapLivesInOneDCAtATimeAndIsNotDeletedWhileSelected) {
-    MemoryDC first(colorBitmap(1, 1));
+    MemoryDC first(CreateBitmap(1, 1, 1, 32, nullptr));
     HDC second = CreateCompatibleDC(nullptr);
     EXPECT_EQ(SelectObject(second, first.bitmap()), nullptr);
     EXPECT_FALSE(DeleteObject(first.bitmap()));

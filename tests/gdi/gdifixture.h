@@ -10,6 +10,26 @@
 #include "gdi/wingdi.h"
 #include "win/module.h"
 
+// A memory DC with a bitmap of its own, both freed at the end of the scope.
+class MemoryDC {
+public:
+    MemoryDC(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)), bitmap_(bitmap) {
+        old_ = SelectObject(dc_, bitmap_);
+    }
+    ~MemoryDC() {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+        DeleteObject(bitmap_);
+    }
+    operator HDC() const { return dc_; }
+    HBITMAP bitmap() const { return bitmap_; }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
 class GdiTest : public ::testing::Test {
 protected:
     void SetUp() override { objectsBefore_ = liveObjects(); }

@@ -80,7 +80,7 @@ TEST_F(Text, HeightsFollowTheWindowsSignConvention) {
     }
 }
 
-TEST_F(Text, PrefixesAreRemovedAndTabsExpandInMeasures) {
+TEST_F(Text, MeasuresDropPrefixesExpandTabsAndWrapWordsAtSpacesIntoTheGivenWidth) {
     HDC dc = guiDC();
     EXPECT_EQ(calc(dc, L"&Nuance d'aciers :", DT_SINGLELINE).right,
               extent(dc, L"Nuance d'aciers :").cx);
@@ -90,10 +90,6 @@ TEST_F(Text, PrefixesAreRemovedAndTabsExpandInMeasures) {
     EXPECT_EQ(calc(dc, L"Diamètre", DT_SINGLELINE).bottom, 13);
     // Tabs expand to eight average characters.
     EXPECT_EQ(calc(dc, L"a\tb", DT_SINGLELINE | DT_EXPANDTABS).right, 8 * 6 + extent(dc, L"b").cx);
-}
-
-TEST_F(Text, WordBreakWrapsAtSpacesIntoTheGivenWidth) {
-    HDC dc = guiDC();
     int width = extent(dc, L"Catalogue de").cx;
     RECT r = calc(dc, L"Catalogue de barres d'acier", DT_WORDBREAK, width);
     EXPECT_EQ(r.bottom, 3 * 13) << "Catalogue de / barres / d'acier";

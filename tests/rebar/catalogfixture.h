@@ -37,13 +37,13 @@ protected:
 
     // Builds the file from the fixture and opens a new current drawing bound to it.
     cadhost::DocumentId openDrawing(const std::string& sqlFixture, const std::string& fileName) {
-        auto file = m_folder / fileName;
-        testsupport::buildDatabaseFromFile(file, fixture(sqlFixture));
+        testsupport::buildDatabaseFromFile(m_folder / fileName, fixture(sqlFixture));
+        return bind(m_folder / fileName);
+    }
+    // Opens a new current drawing bound to `file`, as the host binds a catalogue.
+    cadhost::DocumentId bind(const std::filesystem::path& file) {
         VNTLConfigTools::SetCatalogFile(L"Bars", CString(file.c_str()));
-        cadhost::DocumentId document =
-            cadhost::createDocument(CString(fileName.c_str()).GetString());
-        m_documents.push_back(document);
-        return document;
+        return m_documents.emplace_back(cadhost::createDocument(file.filename().wstring()));
     }
 
     // The current drawing's "Bars" container opened for read, or null; the caller closes it.

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "catalogfixture.h"
 #include "rebar/vnrebarsteelgradecatalog.h"

@@ -17,8 +17,7 @@ protected:
         return edit;
     }
     std::pair<DWORD, DWORD> selection(HWND edit) const {
-        DWORD start = 0;
-        DWORD end = 0;
+        DWORD start = 0, end = 0;
         send(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         return {start, end};
     }
@@ -88,7 +87,7 @@ TEST_F(EditTest, TypingOrReplaceSelReplacesTheSelectionAndCtrlASelectsAll) {
     EXPECT_EQ(codesFrom(kEditId), (std::vector<UINT>{EN_UPDATE, EN_CHANGE}));
 }
 
-TEST_F(EditTest, TheLimitStopsTypingWithMaxText) {
+TEST_F(EditTest, TypingStopsWithMaxTextAtTheLimitOrWithoutAutoScrollAtTheRightEdge) {
     HWND edit = makeEdit();
     send(edit, EM_LIMITTEXT, 3);
     EXPECT_EQ(send(edit, EM_GETLIMITTEXT), 3);
@@ -97,6 +96,13 @@ TEST_F(EditTest, TheLimitStopsTypingWithMaxText) {
     EXPECT_EQ(codesFrom(kEditId).back(), static_cast<UINT>(EN_MAXTEXT));
     sendText(edit, WM_SETTEXT, 0, L"longer than the limit");
     EXPECT_EQ(textOf(edit), L"longer than the limit");
+    HWND narrow = create(WC_EDITW, L"", WS_TABSTOP, {10, 40, 50, 60}, kEditId + 1);
+    SetFocus(narrow);
+    person().Type(L"0123456789012345678901234567890123456789");
+    std::wstring text = textOf(narrow);
+    EXPECT_GT(text.size(), 0u);
+    EXPECT_LT(text.size(), 40u);
+    EXPECT_EQ(codesFrom(kEditId + 1).back(), static_cast<UINT>(EN_MAXTEXT));
 }
 
 TEST_F(EditTest, ReadOnlyRefusesTypingButLetsCodeChangeTheText) {
@@ -121,17 +127,6 @@ TEST_F(EditTest, FocusIsReportedAndDialogCodesAndMarginsAreTheEditsOwn) {
     EXPECT_EQ(send(other, EM_GETMARGINS), MAKELRESULT(4, 7));
     send(other, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, 2));
     EXPECT_EQ(send(other, EM_GETMARGINS), MAKELRESULT(4, 2)) << "margins are set per side";
-}
-
-TEST_F(EditTest, WithoutAutoScrollTypingStopsAtTheRightEdge) {
-    HWND edit = create(WC_EDITW, L"", WS_TABSTOP, {10, 10, 50, 30}, kEditId);
-    SetFocus(edit);
-    forget();
-    person().Type(L"0123456789012345678901234567890123456789");
-    std::wstring text = textOf(edit);
-    EXPECT_GT(text.size(), 0u);
-    EXPECT_LT(text.size(), 40u);
-    EXPECT_EQ(codesFrom(kEditId).back(), static_cast<UINT>(EN_MAXTEXT));
 }
 
 }  // namespace

@@ -93,22 +93,11 @@ TEST_F(DialogTest, ControlsArePlacedInPixelsFromDialogUnitsWithTheirTexts) {
     GetWindowRect(length, &actual);
     MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&actual), 2);
     EXPECT_TRUE(EqualRect(&actual, &units));
-    RECT one{0, 0, 4, 8};
-    MapDialogRect(dlg, &one);
-    EXPECT_GE(one.right, 5) << "base units of an 8-point font";
-    EXPECT_LE(one.right, 8);
-    EXPECT_GE(one.bottom, 11);
-    EXPECT_LE(one.bottom, 16);
     RECT client;
     GetClientRect(dlg, &client);
     RECT size{0, 0, 160, 100};
     MapDialogRect(dlg, &size);
     EXPECT_TRUE(EqualRect(&client, &size)) << "the template gives the client area";
-    wchar_t text[64];
-    GetWindowTextW(dlg, text, 64);
-    EXPECT_STREQ(text, L"Bügelformen – Ø");
-    GetDlgItemTextW(dlg, kName, text, 64);
-    EXPECT_STREQ(text, L"Länge");
     EXPECT_TRUE(GetWindowLongW(dlg, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
 }
 
@@ -205,16 +194,13 @@ TEST_F(DialogTest, DialogBoxRunsUntilTheScriptEndsItAndReturnsTheCode) {
     EXPECT_EQ(GetActiveWindow(), owner_);
 }
 
-TEST_F(DialogTest, AModalLoopLeftWaitingFailsAndIsCancelled) {
+TEST_F(DialogTest, AModalOrGetMessageLoopLeftWaitingFailsTheScriptAndCancelsTheDialog) {
     dialog_ = SampleDialog();
     INT_PTR result = DialogBoxIndirectParamW(nullptr, dialog_->get(), owner_, &RecordingProc, 0);
     EXPECT_EQ(result, IDCANCEL);
     Strings failures = takeScriptFailures();
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_NE(failures[0].find("Bügelformen"), std::string::npos) << failures[0];
-}
-
-TEST_F(DialogTest, AGetMessageLoopLeftWaitingCancelsTheDialog) {
     g_endOnButtons = true;
     HWND dlg = modeless();
     MSG msg;

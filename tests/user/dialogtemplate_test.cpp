@@ -53,7 +53,7 @@ std::wstring ClassOf(HWND w) {
     return name;
 }
 
-TEST_F(DialogTemplateTest, AClassicTemplateBuildsItsControlsFromAtomsInSystemFontUnits) {
+TEST_F(DialogTemplateTest, ClassicTemplatesUseAtomsAndSystemFontOthersGiveEveryControlTheirFont) {
     ClassicTemplate t;
     HWND dlg = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, nullptr, 0);
     ASSERT_NE(dlg, nullptr);
@@ -75,13 +75,10 @@ TEST_F(DialogTemplateTest, AClassicTemplateBuildsItsControlsFromAtomsInSystemFon
     EXPECT_EQ(GetWindowLongW(label, GWL_EXSTYLE) & WS_EX_NOPARENTNOTIFY, WS_EX_NOPARENTNOTIFY);
     EXPECT_EQ(SendMessageW(dlg, WM_GETFONT, 0, 0), 0)
         << "without DS_SETFONT the system font is used";
-}
-
-TEST_F(DialogTemplateTest, EveryControlReceivesTheTemplateFont) {
     DialogBuilder b(WS_POPUP, {0, 0, 100, 40}, L"Font");
     b.item(L"Static", L"a", WS_VISIBLE, {5, 5, 40, 8}, 1)
         .item(L"Button", L"b", WS_VISIBLE, {5, 20, 40, 14}, 2);
-    HWND dlg = CreateDialogIndirectParamW(nullptr, b.get(), nullptr, nullptr, 0);
+    dlg = CreateDialogIndirectParamW(nullptr, b.get(), nullptr, nullptr, 0);
     LRESULT font = SendMessageW(dlg, WM_GETFONT, 0, 0);
     EXPECT_NE(font, 0);
     EXPECT_EQ(SendDlgItemMessageW(dlg, 1, WM_GETFONT, 0, 0), font);

@@ -14,7 +14,7 @@ namespace {
 
 class ScriptedUserTest : public UserTest {};
 
-TEST_F(ScriptedUserTest, MessageBoxesGetTheScriptedButtonAndAreRecorded) {
+TEST_F(ScriptedUserTest, MessageBoxesAreRecordedAndUnexpectedOnesOrUnusedAnswersFailTheScript) {
     person().AnswerMessageBox(IDNO);
     EXPECT_EQ(MessageBoxW(nullptr, L"Überschreiben?", L"Katalog", MB_YESNO | MB_ICONQUESTION),
               IDNO);
@@ -23,9 +23,6 @@ TEST_F(ScriptedUserTest, MessageBoxesGetTheScriptedButtonAndAreRecorded) {
     EXPECT_EQ(box.text, L"Überschreiben?");
     EXPECT_EQ(box.caption, L"Katalog");
     EXPECT_EQ(box.style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
-}
-
-TEST_F(ScriptedUserTest, UnexpectedQuestionsAndUnusedAnswersFailTheScript) {
     struct Case {
         UINT type;
         int answer;

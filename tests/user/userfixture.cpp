@@ -37,7 +37,6 @@ const char* UserTest::messageName(UINT message) {
         {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
         {WM_SYSKEYUP, "WM_SYSKEYUP"},
         {WM_SYSCHAR, "WM_SYSCHAR"},
-        {WM_COMMAND, "WM_COMMAND"},
         {WM_MOUSEMOVE, "WM_MOUSEMOVE"},
         {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"},
         {WM_LBUTTONUP, "WM_LBUTTONUP"},

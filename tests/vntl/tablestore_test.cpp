@@ -105,9 +105,8 @@ TEST_F(TableStore, ReadsTablesColumnsAndRowsInStoredOrder) {
     EXPECT_NE(store.lastError().find(L"Weight"), std::wstring::npos);
 }
 
-TEST_F(TableStore, FindsRowsByTextIgnoringCaseInEveryScript) {
+TEST_F(TableStore, FindsRowsByTextIgnoringCaseInEveryScriptAndByNumberExactly) {
     Row row;
-
     EXPECT_EQ(store.findRow(kBars, L"Name", std::wstring(L"d12"), row), 2);
     EXPECT_EQ(row.at(L"Mass"), Cell(0.888));
     EXPECT_EQ(store.findRow(kBars, L"Note", std::wstring(L"ÜBERGRÖßE"), row), 3);
@@ -121,12 +120,9 @@ TEST_F(TableStore, FindsRowsByTextIgnoringCaseInEveryScript) {
     EXPECT_NE(store.lastError().find(L"D1"), std::wstring::npos);
     EXPECT_EQ(store.findRow(kHooks, L"Name", std::wstring(L"Ose"), row), -1);
     EXPECT_EQ(store.findRow(kBars, L"Name ", std::wstring(L"D8"), row), -1);
-}
 
-TEST_F(TableStore, FindsRowsByNumberExactlyAndNeverAcrossTextAndNumber) {
-    Row row;
-
-    // An integer finds a real cell of equal value and a real finds an integer cell.
+    // Numbers match exactly, never across text and number: an integer finds a real cell of
+    // equal value and a real finds an integer cell.
     EXPECT_EQ(store.findRow(L"Units", L"Factor", 10LL, row), 1);
     EXPECT_EQ(row.at(L"Name"), Cell(L"cm"));
     EXPECT_EQ(store.findRow(L"Units", L"Factor", 1000.0, row), 2);
@@ -239,15 +235,21 @@ TEST_F(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
     std::string garbled = bytes;
     garbled.replace(4096, 200, std::string(200, '\xEE'));
     testsupport::writeFile(scratch / "garbled.mdb", garbled);
-    // Whole pages, but a table's statement no longer reads, names another table, or a column
-    // twice.
-    const auto garble = [&](const char* name, const std::string& from, const std::string& to) {
-        std::string copy = bytes;
+    // Whole pages, but a table's statement no longer reads, names another table, a column
+    // twice, or its table by a keyword.
+    const std::string bare = readFile(build(scratch, "bare_names.sql", "bare.mdb"));
+    const auto garble = [&](const char* name, std::string copy, const std::string& from,
+                            const std::string& to) {
         testsupport::writeFile(scratch / name, copy.replace(copy.find(from), from.size(), to));
     };
-    garble("schema.mdb", "CREATE TABLE \"Bars B500\"", "CRE@TE TABLE \"Bars B500\"");
-    garble("schema-name.mdb", "CREATE TABLE \"Bars B500\"", "CREATE TABLE \"Bars B501\"");
-    garble("schema-column.mdb", "REAL, \"Mass\"", "REAL, \"Name\"");
+    garble("schema.mdb", bytes, "CREATE TABLE \"Bars B500\"", "CRE@TE TABLE \"Bars B500\"");
+    garble("schema-name.mdb", bytes, "CREATE TABLE \"Bars B500\"", "CREATE TABLE \"Bars B501\"");
+    garble("schema-column.mdb", bytes, "REAL, \"Mass\"", "REAL, \"Name\"");
+    garble("bare-name.mdb", bare, "CREATE TABLE Bars (", "CREATE TABLE Barz (");
+    std::string keyword = bare;  // the row and its statement agree on a name SQLite cannot read
+    for (auto at = keyword.find("Bars"); at != std::string::npos; at = keyword.find("Bars", at))
+        keyword.replace(at, 4, "From");
+    testsupport::writeFile(scratch / "bare-keyword.mdb", keyword);
     fs::create_directory(scratch / "folder.mdb");
     build(scratch, "no_tables.sql", "no-tables.mdb");
 
@@ -262,6 +264,8 @@ TEST_F(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
         {"schema.mdb", L"damaged"},
         {"schema-name.mdb", L"damaged"},
         {"schema-column.mdb", L"damaged"},
+        {"bare-name.mdb", L"damaged"},
+        {"bare-keyword.mdb", L"damaged"},
         {"access.mdb", L"Access"},
         {"no-tables.mdb", L"no tables"},
     };
@@ -272,6 +276,7 @@ TEST_F(TableStore, RefusesBadFilesAndKeepsServingWhatItHad) {
         EXPECT_EQ(store.path(), good.wstring());
         EXPECT_EQ(dump(store), served);
     }
+    EXPECT_TRUE(store.open((scratch / "bare.mdb").wstring())) << store.lastError();
 }
 
 }  // namespace
